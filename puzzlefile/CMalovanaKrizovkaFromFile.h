@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CMalovanaKrizovka.h"
+
+#include <string>
+
+// CMalovanaKrizovkaFromFile: the puzzle model that fills itself from a text
+// puzzle file (see TextPuzzleFormat.h) and remembers the path it opened.
+class CMalovanaKrizovkaFromFile : public CMalovanaKrizovka
+{
+public:
+    CMalovanaKrizovkaFromFile() = default;
+    ~CMalovanaKrizovkaFromFile() override;
+
+    // Reads the whole file and checks it before the model is touched. Returns
+    // 0 both on success and when the file cannot be read or is malformed (then
+    // nothing changes); lastError() tells them apart. A non-zero result means
+    // the file was read but closing it failed.
+    virtual int load(const char *path);
+
+    // Path of the last text file load() opened; "" before any.
+    const char *filePath() const { return storedPath.c_str(); }
+
+    // Empty after a successful load, else "PATH:LINE: what is wrong".
+    const std::string &lastError() const { return loadError; }
+
+    // A model that keeps no path leaves filePath() empty (the viewer's reader).
+    void setKeepsPath(bool keep) { keepsPath = keep; }
+
+protected:
+    // Reads a file's bytes; returns false (with lastError set) when it cannot be
+    // opened. `closeResult` is fclose's result.
+    bool readFile(const char *path, std::string &content, int &closeResult);
+
+    std::string storedPath;
+    std::string loadError;
+    bool keepsPath = true;
+};

@@ -1,0 +1,19 @@
+#include "CMalovanaKrizovkaFromFileBin.h"
+
+#include "BinaryPuzzleFormat.h"
+
+int CMalovanaKrizovkaFromFileBin::load(const char *path)
+{
+    loadError.clear();
+    std::string content;
+    int closeResult = 0;
+    if (!readFile(path, content, closeResult))
+        return 0;
+    PuzzleClues clues;
+    if (ParseError error = parseBinaryPuzzle(content, clues); error.failed()) {
+        loadError = std::string(path) + ": " + error.message;
+        return 0;
+    }
+    clues.applyTo(*this);
+    return closeResult;
+}

@@ -1,0 +1,3 @@
+#include "CMalovanaKrizovkaFromFile.h"
+#include <gtest/gtest.h>
+TEST(TextReader, Placeholder) { }
