@@ -38,7 +38,8 @@ ParseError unpackRecord(std::string_view record, size_t offset, const char *what
         int value = first;
         if (first & 0x80) {
             if (pos + 1 >= record.size())
-                return errorAt(offset + pos, "two-byte clue of " + where
+                return errorAt(offset + pos,
+                               "two-byte clue of " + where
                                    + " is cut off by the end of its record");
             value = ((first & 0x7F) << 8) | static_cast<uint8_t>(record[pos + 1]);
             if (value == 0)
@@ -93,19 +94,22 @@ ParseError parseBinaryPuzzle(std::string_view bytes, PuzzleClues &clues)
     const int32_t rows = readInt32LittleEndian(bytes, 0);
     const int32_t columns = readInt32LittleEndian(bytes, 4);
     if (rows < 0 || rows > maxPuzzleCount)
-        return errorAt(0, "row count " + std::to_string(rows) + " is outside 0.."
+        return errorAt(0,
+                       "row count " + std::to_string(rows) + " is outside 0.."
                            + std::to_string(maxPuzzleCount));
     if (columns < 0 || columns > maxBinaryColumns)
-        return errorAt(4, "column count " + std::to_string(columns) + " is outside 0.."
+        return errorAt(4,
+                       "column count " + std::to_string(columns) + " is outside 0.."
                            + std::to_string(maxBinaryColumns));
 
     const size_t recordSize = static_cast<size_t>(columns);
     const size_t separatorOffset = headerSize + static_cast<size_t>(rows) * recordSize;
     const size_t needed = separatorOffset + 1 + recordSize * recordSize;
     if (bytes.size() < needed)
-        return errorAt(bytes.size(), "file ends early: " + std::to_string(rows) + " rows and "
-                           + std::to_string(columns) + " columns need "
-                           + std::to_string(needed) + " bytes");
+        return errorAt(bytes.size(),
+                       "file ends early: " + std::to_string(rows) + " rows and "
+                           + std::to_string(columns) + " columns need " + std::to_string(needed)
+                           + " bytes");
 
     PuzzleClues parsed;
     parsed.rows = rows;
@@ -114,15 +118,15 @@ ParseError parseBinaryPuzzle(std::string_view bytes, PuzzleClues &clues)
     parsed.columnClues.resize(columns);
     for (int r = 0; r < rows; ++r) {
         const size_t offset = headerSize + r * recordSize;
-        if (ParseError error = unpackRecord(bytes.substr(offset, recordSize), offset, "row", r,
-                                            parsed.rowClues[r]);
+        if (ParseError error
+            = unpackRecord(bytes.substr(offset, recordSize), offset, "row", r, parsed.rowClues[r]);
             error.failed())
             return error;
     }
     for (int c = 0; c < columns; ++c) {
         const size_t offset = separatorOffset + 1 + c * recordSize;
-        if (ParseError error = unpackRecord(bytes.substr(offset, recordSize), offset, "column",
-                                            c, parsed.columnClues[c]);
+        if (ParseError error = unpackRecord(bytes.substr(offset, recordSize), offset, "column", c,
+                                            parsed.columnClues[c]);
             error.failed())
             return error;
     }
@@ -137,8 +141,7 @@ bool formatBinaryPuzzle(const PuzzleClues &clues, std::string &bytes, std::strin
         return false;
     }
     if (clues.columns < 0 || clues.columns > maxBinaryColumns) {
-        error = "the binary format holds at most " + std::to_string(maxBinaryColumns)
-            + " columns";
+        error = "the binary format holds at most " + std::to_string(maxBinaryColumns) + " columns";
         return false;
     }
     const size_t recordSize = static_cast<size_t>(clues.columns);

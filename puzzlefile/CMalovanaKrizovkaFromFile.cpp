@@ -8,8 +8,7 @@
 
 CMalovanaKrizovkaFromFile::~CMalovanaKrizovkaFromFile() = default;
 
-bool CMalovanaKrizovkaFromFile::readFile(const char *path, std::string &content,
-                                         int &closeResult)
+bool CMalovanaKrizovkaFromFile::readFile(const char *path, std::string &content, int &closeResult)
 {
     std::FILE *file = std::fopen(path, "rb");
     if (!file) {

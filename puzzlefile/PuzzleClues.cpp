@@ -22,7 +22,8 @@ PuzzleClues PuzzleClues::fromModel(const CMalovanaKrizovka &model)
     clues.columnClues.resize(clues.columns);
     for (int r = 0; r < clues.rows; ++r)
         for (int k = 0; k < model.rowClueCount(static_cast<int16_t>(r)); ++k)
-            clues.rowClues[r].push_back(model.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(k)));
+            clues.rowClues[r].push_back(
+                model.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(k)));
     for (int c = 0; c < clues.columns; ++c)
         for (int k = 0; k < model.columnClueCount(static_cast<int16_t>(c)); ++k)
             clues.columnClues[c].push_back(

@@ -11,8 +11,7 @@ class LineReader
 public:
     explicit LineReader(std::string_view content)
         : text(content)
-    {
-    }
+    { }
 
     bool next(std::string_view &line)
     {
@@ -84,15 +83,15 @@ ParseError parseClueLine(std::string_view line, int lineNumber, const char *what
             const char c = line[pos];
             std::string shown = (c >= 33 && c <= 126) ? std::string("'") + c + "'"
                                                       : "byte " + std::to_string(uint8_t(c));
-            return errorAt(lineNumber, "clue line of " + where + " holds " + shown
-                               + " at column " + std::to_string(pos + 1)
-                               + "; only digits and blanks are allowed");
+            return errorAt(lineNumber,
+                           "clue line of " + where + " holds " + shown + " at column "
+                               + std::to_string(pos + 1) + "; only digits and blanks are allowed");
         }
         bool tooLarge = false;
         const int value = readNumber(line, pos, maxClueValue, tooLarge);
         if (tooLarge)
-            return errorAt(lineNumber, "clue of " + where + " is larger than "
-                               + std::to_string(maxClueValue));
+            return errorAt(lineNumber,
+                           "clue of " + where + " is larger than " + std::to_string(maxClueValue));
         clues.push_back(value);
     }
     if (clues.empty()) {
@@ -100,7 +99,8 @@ ParseError parseClueLine(std::string_view line, int lineNumber, const char *what
     } else if (clues.size() > 1) {
         for (int value : clues)
             if (value == 0)
-                return errorAt(lineNumber, "clue line of " + where
+                return errorAt(lineNumber,
+                               "clue line of " + where
                                    + " has a 0 beside other numbers; write 0 alone");
     }
     return {};
@@ -116,8 +116,7 @@ ParseError parseCounts(LineReader &lines, int &rows, int &columns)
     std::string_view line;
     while (found < 2) {
         if (!lines.next(line))
-            return errorAt(lines.lineNumber() + 1,
-                           "file ends before the row and column counts");
+            return errorAt(lines.lineNumber() + 1, "file ends before the row and column counts");
         size_t pos = 0;
         while (found < 2) {
             while (pos < line.size() && isBlank(line[pos]))
@@ -136,8 +135,8 @@ ParseError parseCounts(LineReader &lines, int &rows, int &columns)
             counts[found] = readNumber(line, pos, maxPuzzleCount, tooLarge);
             if (tooLarge)
                 return errorAt(lines.lineNumber(),
-                               std::string(found == 0 ? "row" : "column")
-                                   + " count is larger than " + std::to_string(maxPuzzleCount));
+                               std::string(found == 0 ? "row" : "column") + " count is larger than "
+                                   + std::to_string(maxPuzzleCount));
             ++found;
             if (found == 1 && pos < line.size() && !isBlank(line[pos]))
                 return errorAt(lines.lineNumber(),
@@ -151,7 +150,8 @@ ParseError parseCounts(LineReader &lines, int &rows, int &columns)
 
 ParseError missingLine(int lineNumber, const char *what, int index)
 {
-    return errorAt(lineNumber, "file ends before the clue line of " + std::string(what) + " "
+    return errorAt(lineNumber,
+                   "file ends before the clue line of " + std::string(what) + " "
                        + std::to_string(index + 1));
 }
 
