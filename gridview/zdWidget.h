@@ -1,7 +1,9 @@
 #pragma once
 
 #include "CMalovanaKrizovkaFromFile.h"
+#include "GridPainter.h"
 
+#include <QString>
 #include <QWidget>
 
 class QPainter;
@@ -13,29 +15,43 @@ class zdWidget : public QWidget
     Q_OBJECT
 
 public:
-    // The two programs draw the same puzzle slightly differently: the main
-    // program with a caption and pixel-sized clue font, the viewer without.
-    enum class Variant { Main, Viewer };
+    // The main program's view shows a caption with the puzzle's path; the
+    // viewer's keeps no path and draws the simpler look of GridStyle::Viewer.
+    using Variant = GridStyle;
 
-    explicit zdWidget(QWidget *parent = nullptr, Variant variant = Variant::Main);
+    // Cell sizes are kept within these bounds: below 1 pixel there is no grid to
+    // draw, and above the upper one the pixel arithmetic of the largest puzzles
+    // would overflow.
+    static constexpr int minCellSize = 1;
+    static constexpr int maxCellSize = 4096;
 
+    explicit zdWidget(QWidget *parent = nullptr, Variant look = Variant::Main);
+
+    // Recomputes the clue bands from the puzzle and the cell size and resizes
+    // the widget to the bands, the grid and a margin of two cells.
     void updateLayout();
     void setCellSize(int pixels);
-    int cellSize() const;
-    // Reads a text puzzle file; returns true in every case (see lastLoadError()).
+    int cellSize() const { return cellPixels; }
+    // Reads a text puzzle file and lays it out again. Returns true in every
+    // case; a file that cannot be read leaves the puzzle as it was and
+    // lastLoadError() says why.
     bool load(const char *path);
-    // Runs the line solver; true when it solved the puzzle.
+    // Runs the line solver; true when it solved the puzzle. The caller repaints.
     bool solve();
+    // Paints clues, grid lines and cell marks onto any active painter.
     void paintPuzzle(QPainter *painter);
 
     // What the last load() reported: empty after success.
-    QString lastLoadError() const;
+    QString lastLoadError() const { return loadError; }
     const CMalovanaKrizovkaFromFile &model() const { return puzzle; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    GridGeometry gridGeometry() const;
+    void paintCaption(QPainter &painter);
+
     CMalovanaKrizovkaFromFile puzzle;
     int cellPixels = 8;
     int maxRowClues = 0;
@@ -43,4 +59,5 @@ private:
     int rowClueWidth = 0;
     int columnClueHeight = 0;
     Variant variant;
+    QString loadError;
 };

@@ -1,0 +1,220 @@
+#include "GridPainter.h"
+
+#include "CMalovanaKrizovka.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLine>
+#include <QPainter>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <algorithm>
+
+namespace {
+
+// Marks are handed to the painter in batches of this many rectangles, so that
+// a huge grid painted whole (into a PDF) does not build one huge list.
+constexpr int markBatchSize = 4096;
+
+// The longest clue text: a 16-bit clue has at most five digits and a sign.
+constexpr int longestClueText = 6;
+
+int floorDiv(int numerator, int denominator)
+{
+    const int quotient = numerator / denominator;
+    return (numerator % denominator != 0 && numerator < 0) ? quotient - 1 : quotient;
+}
+
+// Indices i in [0, count) whose point origin + i * step may lie in [low, high].
+// Errs one index to the low side, so that rounding never loses an item.
+struct IndexRange
+{
+    int first = 0;
+    int last = -1;
+};
+
+IndexRange indicesWithin(int origin, int step, int count, int low, int high)
+{
+    return { std::max(0, floorDiv(low - origin, step) - 1),
+             std::min(count - 1, floorDiv(high - origin, step) + 1) };
+}
+
+// Base-line points of clue texts that can put ink into `area`: a text reaches at
+// most its ascent above and its descent below the base line, and from its start
+// at most the width of the longest text to the right; `pad` covers bearings.
+QRect textBaseReach(const QPainter &painter, const QRect &area)
+{
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int pad = metrics.height() + 2;
+    return QRect(QPoint(area.left() - longestClueText * metrics.maxWidth() - pad,
+                        area.top() - metrics.descent() - pad),
+                 QPoint(area.right() + pad, area.bottom() + metrics.ascent() + pad));
+}
+
+void paintRowClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
+                   const QRect &reach)
+{
+    const int s = grid.cellSize;
+    // Row r's base line is the row's bottom edge: gridTop + (r + 1) * s.
+    const IndexRange rows
+        = indicesWithin(grid.gridTop + s, s, grid.rows, reach.top(), reach.bottom());
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const int n = puzzle.rowClueCount(static_cast<int16_t>(r));
+        const int y = grid.gridTop + (r + 1) * s;
+        for (int i = 0; i < n; ++i) {
+            const int x = grid.gridLeft - 2 * s * (n - i);
+            if (reach.contains(x, y))
+                painter.drawText(
+                    QPointF(x, y),
+                    clueText(puzzle.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(i))));
+        }
+    }
+}
+
+void paintColumnClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
+                      const QRect &reach)
+{
+    const int s = grid.cellSize;
+    // Column j's texts start a quarter cell left of its left edge.
+    const IndexRange columns
+        = indicesWithin(grid.gridLeft - s / 4, s, grid.columns, reach.left(), reach.right());
+    for (int j = columns.first; j <= columns.last; ++j) {
+        const int n = puzzle.columnClueCount(static_cast<int16_t>(j));
+        const int x = grid.gridLeft + j * s - s / 4;
+        for (int i = 0; i < n; ++i) {
+            const int y = grid.gridTop - 2 * s * (n - 1 - i) - s / 2;
+            if (reach.contains(x, y))
+                painter.drawText(
+                    QPointF(x, y),
+                    clueText(puzzle.columnClue(static_cast<int16_t>(j), static_cast<int16_t>(i))));
+        }
+    }
+}
+
+void paintClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
+                GridStyle style, const QRect &area)
+{
+    painter.setFont(clueFont(grid.cellSize, style));
+    const QRect reach = textBaseReach(painter, area);
+    paintRowClues(painter, puzzle, grid, reach);
+    paintColumnClues(painter, puzzle, grid, reach);
+}
+
+// Lines are one pixel wide; the margin keeps wider pens of other callers whole.
+int lineMargin(const QPainter &painter)
+{
+    return painter.pen().width() + 2;
+}
+
+void paintGridLines(QPainter &painter, const GridGeometry &grid, const QRect &area)
+{
+    const int s = grid.cellSize;
+    const int margin = lineMargin(painter);
+    const int right = grid.gridLeft + grid.columns * s;
+    const int bottom = grid.gridTop + grid.rows * s;
+    const IndexRange rows = indicesWithin(grid.gridTop, s, grid.rows + 1, area.top() - margin,
+                                          area.bottom() + margin);
+    const IndexRange columns = indicesWithin(grid.gridLeft, s, grid.columns + 1,
+                                             area.left() - margin, area.right() + margin);
+    QVector<QLine> lines;
+    lines.reserve(std::max(0, rows.last - rows.first + 1)
+                  + std::max(0, columns.last - columns.first + 1));
+    for (int r = rows.first; r <= rows.last; ++r)
+        lines.append(QLine(grid.gridLeft, grid.gridTop + r * s, right, grid.gridTop + r * s));
+    for (int j = columns.first; j <= columns.last; ++j)
+        lines.append(QLine(grid.gridLeft + j * s, grid.gridTop, grid.gridLeft + j * s, bottom));
+    if (!lines.isEmpty())
+        painter.drawLines(lines);
+}
+
+// Where a cell's mark lies within the cell.
+struct MarkShape
+{
+    int inset = 0; // a filled square keeps this far from every side of its cell
+    int dashLeft = 0; // an empty cell's dash starts this far right of the cell's left edge
+    int dashWidth = 0;
+};
+
+MarkShape markShape(int s, GridStyle style)
+{
+    if (style == GridStyle::Viewer)
+        return { 2, 2, s - 4 };
+    const int quarter = static_cast<int>(s * 0.25);
+    return { s > 2 ? 2 : 0, quarter, 2 * quarter };
+}
+
+void flushMarks(QPainter &painter, QVector<QRect> &marks)
+{
+    if (!marks.isEmpty())
+        painter.drawRects(marks);
+    marks.clear();
+}
+
+void paintCells(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
+                GridStyle style, const QRect &area)
+{
+    QBrush brush(Qt::SolidPattern);
+    brush.setColor(QColor(Qt::black));
+    painter.setBrush(brush);
+    const int s = grid.cellSize;
+    const int margin = lineMargin(painter);
+    const MarkShape shape = markShape(s, style);
+    const IndexRange rows
+        = indicesWithin(grid.gridTop, s, grid.rows, area.top() - margin, area.bottom() + margin);
+    const IndexRange columns = indicesWithin(grid.gridLeft, s, grid.columns, area.left() - margin,
+                                             area.right() + margin);
+    QVector<QRect> marks;
+    marks.reserve(markBatchSize);
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const int top = grid.gridTop + r * s;
+        for (int j = columns.first; j <= columns.last; ++j) {
+            const int left = grid.gridLeft + j * s;
+            const int32_t state = puzzle.cell(static_cast<int16_t>(r), static_cast<int16_t>(j));
+            if (state == CellFilled)
+                marks.append(QRect(left + shape.inset, top + shape.inset, s - 2 * shape.inset,
+                                   s - 2 * shape.inset));
+            else if (state == CellEmpty && s > 4)
+                marks.append(QRect(left + shape.dashLeft, top + s / 2, shape.dashWidth, 0));
+            if (marks.size() == markBatchSize)
+                flushMarks(painter, marks);
+        }
+    }
+    flushMarks(painter, marks);
+}
+
+} // namespace
+
+QRect wholeDeviceArea()
+{
+    constexpr int far = 1 << 29;
+    return QRect(QPoint(-far, -far), QPoint(far, far));
+}
+
+QFont clueFont(int cellSize, GridStyle style)
+{
+    if (style == GridStyle::Viewer)
+        return QFont(QStringLiteral("Courier New"), cellSize / 2);
+    QFont font(QStringLiteral("Courier New"), cellSize - 4);
+    font.setPixelSize(cellSize - 4);
+    return font;
+}
+
+QString clueText(int value)
+{
+    QString text = QString::number(value);
+    if (text.size() < 2)
+        text.prepend(QLatin1Char(' '));
+    return text;
+}
+
+void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,
+               GridStyle style, const QRect &area)
+{
+    if (geometry.cellSize > 4) {
+        paintClues(painter, puzzle, geometry, style, area);
+        paintGridLines(painter, geometry, area);
+    }
+    paintCells(painter, puzzle, geometry, style, area);
+}

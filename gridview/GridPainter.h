@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRect>
+
+class CMalovanaKrizovka;
+class QFont;
+class QPainter;
+class QString;
+
+// The two looks of the grid. The main program sizes the clue font in pixels and
+// keeps filled squares clear of the grid lines only where the cell has room; the
+// viewer sizes the font in points and always insets squares and dashes by 2.
+enum class GridStyle { Main, Viewer };
+
+// Where the grid lies on the paint device. Every measure of the drawing derives
+// from the cell size; the grid's left and top edges are the widths of the clue
+// bands, two cells per clue of the longest row and column clue lists.
+struct GridGeometry
+{
+    int cellSize = 8;
+    int gridLeft = 0;
+    int gridTop = 0;
+    int rows = 0;
+    int columns = 0;
+};
+
+// An area that reaches every item of any grid: nothing is skipped.
+QRect wholeDeviceArea();
+
+// The clue font at a cell size (drawn only for cells larger than 4 pixels).
+QFont clueFont(int cellSize, GridStyle style);
+
+// A clue as drawn: one-digit numbers get a leading space so that they sit
+// right-aligned in the same two character cells as two-digit ones.
+QString clueText(int value);
+
+// Paints the clues and grid lines (only for cells larger than 4 pixels), then
+// the cell marks. Items that cannot reach `area` are left out and lines and
+// marks go to the painter in batches; inside `area` every pixel is what drawing
+// each item on its own gives. Leaves the clue font and a black brush set.
+void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,
+               GridStyle style, const QRect &area);

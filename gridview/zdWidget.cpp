@@ -1,0 +1,85 @@
+#include "zdWidget.h"
+
+#include <QFile>
+#include <QFont>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+zdWidget::zdWidget(QWidget *parent, Variant look)
+    : QWidget(parent)
+    , variant(look)
+{
+    // The viewer's reader keeps no path, so its view has no caption to show.
+    puzzle.setKeepsPath(variant == Variant::Main);
+    setWindowTitle(QStringLiteral("Qt Gridwerk"));
+    resize(40, 40);
+}
+
+void zdWidget::updateLayout()
+{
+    maxRowClues = 0;
+    maxColumnClues = 0;
+    for (int16_t r = 0; r < puzzle.rowCount(); ++r)
+        maxRowClues = std::max<int>(maxRowClues, puzzle.rowClueCount(r));
+    for (int16_t j = 0; j < puzzle.columnCount(); ++j)
+        maxColumnClues = std::max<int>(maxColumnClues, puzzle.columnClueCount(j));
+    rowClueWidth = cellPixels * maxRowClues * 2;
+    columnClueHeight = cellPixels * maxColumnClues * 2;
+    resize(rowClueWidth + (puzzle.columnCount() + 2) * cellPixels,
+           columnClueHeight + (puzzle.rowCount() + 2) * cellPixels);
+}
+
+void zdWidget::setCellSize(int pixels)
+{
+    cellPixels = std::clamp(pixels, minCellSize, maxCellSize);
+    updateLayout();
+}
+
+bool zdWidget::load(const char *path)
+{
+    if (path == nullptr) {
+        loadError = tr("No puzzle file named");
+    } else {
+        puzzle.load(path);
+        loadError = QString::fromLocal8Bit(puzzle.lastError());
+    }
+    updateLayout();
+    return true;
+}
+
+bool zdWidget::solve()
+{
+    return puzzle.solve(nullptr, 0) == 0;
+}
+
+GridGeometry zdWidget::gridGeometry() const
+{
+    return { cellPixels, rowClueWidth, columnClueHeight, puzzle.rowCount(), puzzle.columnCount() };
+}
+
+void zdWidget::paintPuzzle(QPainter *painter)
+{
+    paintGrid(*painter, puzzle, gridGeometry(), variant, wholeDeviceArea());
+}
+
+void zdWidget::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    paintGrid(painter, puzzle, gridGeometry(), variant, event->rect());
+    if (variant == Variant::Main)
+        paintCaption(painter);
+}
+
+void zdWidget::paintCaption(QPainter &painter)
+{
+    // The path is stored as the file system gave it; decode it the same way so
+    // that names with non-ASCII letters show as they are.
+    const QString caption = QFile::decodeName(QByteArray(puzzle.filePath()));
+    if (caption.isEmpty())
+        return;
+    QFont font(QStringLiteral("Courier New"), 12);
+    font.setWeight(QFont::Bold);
+    painter.setFont(font);
+    painter.drawText(QPointF(20, 20), caption);
+}
