@@ -1,0 +1,252 @@
+#include "MainWindow.h"
+
+#include "SolveOutcome.h"
+#include "zdWidget.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QIcon>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+// The program finds its files relative to the working directory: it is
+// started from the build folder, beside images/ and zd/ of the source tree.
+const char *const samplePuzzlePath = "../zd/orol.zd";
+const char *const starIconPath = "../images/star.png";
+const char *const helpPage = "aboutqt.html";
+
+constexpr int initialCellSize = 8;
+constexpr int zoomStep = 2;
+constexpr int smallestCellSize = 2;
+// Cell size of the PDF, in printer device units (a 1200 dpi page).
+constexpr int printCellSize = 64;
+
+} // namespace
+
+MainWindow::MainWindow()
+{
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+
+    scrollArea = new QScrollArea(this);
+    gridView = new zdWidget;
+    scrollArea->setWidget(gridView);
+    scrollArea->resize(400, 400);
+    gridView->setCellSize(initialCellSize);
+    gridView->load(samplePuzzlePath);
+    showSolveOutcome(gridView->solve());
+    gridView->show();
+    scrollArea->show();
+    setCentralWidget(scrollArea);
+}
+
+void MainWindow::createActions()
+{
+    const auto makeAction
+        = [this](const char *iconFile, const QString &text, const QString &statusTip) {
+              QAction *action
+                  = iconFile ? new QAction(QIcon(iconFile), text, this) : new QAction(text, this);
+              action->setStatusTip(statusTip);
+              return action;
+          };
+
+    openAct = makeAction("../images/open.png", tr("&Open..."), tr("Open an existing file"));
+    openAct->setShortcut(QKeySequence(tr("Ctrl+O")));
+    connect(openAct, &QAction::triggered, this, &MainWindow::open);
+
+    printAct
+        = makeAction("../images/print.png", tr("&Print to pdf..."), tr("Print the griddle to pdf"));
+    printAct->setShortcut(QKeySequence(tr("Ctrl+P")));
+    connect(printAct, &QAction::triggered, this, &MainWindow::print);
+
+    solveAct = makeAction("../images/play.png", tr("&Solve"), tr("Solve a griddler"));
+    solveAct->setShortcut(QKeySequence(tr("Ctrl+S")));
+    connect(solveAct, &QAction::triggered, this, &MainWindow::solve);
+
+    quitAct = makeAction("../images/quit.png", tr("Quit"), tr("Quit App"));
+    connect(quitAct, &QAction::triggered, this, &QWidget::close);
+
+    aboutAct = makeAction(nullptr, tr("&About"), tr("Show the application's About box"));
+    connect(aboutAct, &QAction::triggered, this, &MainWindow::about);
+
+    plusAct
+        = makeAction("../images/zoom_in.png", tr("&Plus"), tr("Increase the grid and font size"));
+    connect(plusAct, &QAction::triggered, this, &MainWindow::plus);
+
+    minusAct
+        = makeAction("../images/zoom_out.png", tr("&Minus"), tr("Decrease the grid and font size"));
+    connect(minusAct, &QAction::triggered, this, &MainWindow::minus);
+
+    faqAct = makeAction("../images/help.png", tr("&Faq"), tr("frequently asked question"));
+    connect(faqAct, &QAction::triggered, this, &MainWindow::faq);
+}
+
+void MainWindow::createMenus()
+{
+    fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->addAction(openAct);
+    fileMenu->addAction(solveAct);
+    fileMenu->addAction(printAct);
+    separatorAct = fileMenu->addSeparator();
+    fileMenu->addAction(quitAct);
+
+    helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->addAction(aboutAct);
+    helpMenu->addAction(faqAct);
+}
+
+void MainWindow::createToolBars()
+{
+    fileToolBar = addToolBar(tr("File"));
+    fileToolBar->addAction(openAct);
+    fileToolBar->addAction(solveAct);
+    fileToolBar->addAction(printAct);
+    fileToolBar->addSeparator();
+    fileToolBar->addAction(plusAct);
+    fileToolBar->addAction(minusAct);
+    fileToolBar->addSeparator();
+    fileToolBar->addAction(faqAct);
+    fileToolBar->addAction(quitAct);
+}
+
+void MainWindow::createStatusBar()
+{
+    statusBar()->showMessage(tr("Ready"));
+    outcomeLabel = new QLabel(this);
+    outcomeLabel->setObjectName("outcomeLabel");
+    statusBar()->addPermanentWidget(outcomeLabel);
+}
+
+void MainWindow::open()
+{
+    const QString fileName = QFileDialog::getOpenFileName(this, QString(), QString(), QString());
+    if (!fileName.isEmpty())
+        loadFile(fileName);
+}
+
+void MainWindow::loadFile(const QString &fileName)
+{
+    // The reader takes the name in the file system's own encoding, so that a
+    // name with any characters the system allows reaches fopen unchanged.
+    const QByteArray encodedName = QFile::encodeName(fileName);
+    gridView->load(encodedName.constData());
+    const QString error = gridView->lastLoadError();
+    if (!error.isEmpty()) {
+        // The view still holds the earlier puzzle; so do the title and the label.
+        statusBar()->showMessage(tr("Could not load the puzzle: %1").arg(error));
+        return;
+    }
+    statusBar()->showMessage(QLatin1String("Loaded ") + fileName);
+    setWindowTitle(QLatin1String("zdQt - ") + fileName);
+    outcomeLabel->clear();
+}
+
+void MainWindow::solve()
+{
+    statusBar()->showMessage(tr("Solving.."));
+    showSolveOutcome(gridView->solve());
+    gridView->update();
+    statusBar()->showMessage(tr("Ready"));
+}
+
+void MainWindow::showSolveOutcome(bool solved)
+{
+    const SolveOutcome outcome = judgeSolveOutcome(gridView->model(), solved);
+    switch (outcome.verdict) {
+    case SolveOutcome::Verdict::Solved:
+        outcomeLabel->setText(tr("Solved"));
+        break;
+    case SolveOutcome::Verdict::Undecided:
+        outcomeLabel->setText(outcome.undecidedCells == 1
+                                  ? tr("1 cell undecided")
+                                  : tr("%1 cells undecided").arg(outcome.undecidedCells));
+        break;
+    case SolveOutcome::Verdict::TotalsDiffer:
+        outcomeLabel->setText(tr("No solution: row clues total %1, column clues total %2")
+                                  .arg(outcome.rowClueTotal)
+                                  .arg(outcome.columnClueTotal));
+        break;
+    case SolveOutcome::Verdict::NoCells:
+        outcomeLabel->setText(tr("No puzzle to solve"));
+        break;
+    case SolveOutcome::Verdict::Contradiction:
+        outcomeLabel->setText(tr("No solution: the clues contradict each other"));
+        break;
+    }
+}
+
+void MainWindow::about()
+{
+    QMessageBox::about(
+        this, tr("About Application"),
+        tr("<center>The <b>zdQt</b> is a griddlers (japanese puzzle) solver using modern GUI by "
+           "Qt.\n<a href=\".\">Written by the zdQt maintainers</a></center>"));
+}
+
+void MainWindow::plus()
+{
+    gridView->setCellSize(gridView->cellSize() + zoomStep);
+    gridView->update();
+}
+
+void MainWindow::minus()
+{
+    if (gridView->cellSize() > smallestCellSize)
+        gridView->setCellSize(gridView->cellSize() - zoomStep);
+    gridView->update();
+}
+
+void MainWindow::print()
+{
+    const int screenCellSize = gridView->cellSize();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), QString());
+    if (fileName.isEmpty())
+        return;
+    printer.setOutputFileName(fileName);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        statusBar()->showMessage(tr("Could not write %1").arg(fileName));
+        return;
+    }
+    // Painted at a fixed cell size so that the page does not depend on the
+    // zoom; the view goes back to its zoom before the page is finished.
+    gridView->setCellSize(printCellSize);
+    gridView->paintPuzzle(&painter);
+    gridView->setCellSize(screenCellSize);
+    painter.end();
+}
+
+void MainWindow::faq()
+{
+    // Every press opens its own help window; it has no parent, so it is freed
+    // when the user closes it rather than living on hidden.
+    auto *helpWindow = new QMainWindow;
+    helpWindow->setAttribute(Qt::WA_DeleteOnClose);
+    auto *browser = new QTextBrowser(helpWindow);
+    helpWindow->setWindowIcon(QIcon(starIconPath));
+    // The page is looked up through the search path, one level above the
+    // working directory: the project's root when started from the build folder.
+    browser->setSearchPaths({ QStringLiteral("..") });
+    browser->setSource(QUrl::fromLocalFile(helpPage));
+    helpWindow->setCentralWidget(browser);
+    browser->show();
+    helpWindow->resize(500, 500);
+    helpWindow->show();
+}

@@ -1,0 +1,15 @@
+#include "Startup.h"
+
+#include "MainWindow.h"
+
+#include <QIcon>
+
+void presentMainWindow(MainWindow &window)
+{
+    window.setWindowIcon(QIcon("../images/star.png"));
+    // The start title names the sample by its historical place; it stays
+    // until the user opens a file.
+    window.setWindowTitle("zdQt - ../orol.zd");
+    window.resize(600, 600);
+    window.show();
+}

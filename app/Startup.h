@@ -1,0 +1,7 @@
+#pragma once
+
+class MainWindow;
+
+// The last steps of starting zdqt before the event loop runs: window icon,
+// the start title, the start size, and showing the window.
+void presentMainWindow(MainWindow &window);

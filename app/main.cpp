@@ -1,0 +1,14 @@
+// zdqt: the nonogram solver's main program.
+
+#include "MainWindow.h"
+#include "Startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    MainWindow window;
+    presentMainWindow(window);
+    return application.exec();
+}
