@@ -51,6 +51,7 @@ struct SolveResult
     SolverGrid solution; // Unique or Multiple
     SolverGrid other; // Multiple: a second solution that differs from `solution`
     SolverGrid known; // cells decided for sure (all of them when Unique)
+    std::string problem; // None before any solving: why the clues cannot be met
     double seconds = 0;
     int64_t searchNodes = 0;
     int64_t probes = 0;
@@ -58,6 +59,10 @@ struct SolveResult
 
 // Solves the clues held by the model (the model's grid is not used or changed).
 SolveResult solveCompletely(const CMalovanaKrizovka &model, const SolveOptions &options = {});
+
+// True when `grid` (rows x columns states, row-major) is complete and its
+// runs of filled cells equal every clue of the model.
+bool solutionMatchesClues(const CMalovanaKrizovka &model, const SolverGrid &grid);
 
 const char *verdictName(Verdict verdict); // "unique", "multiple", "none", "timeout"
 const char *gradeName(Grade grade); // "line", "probe", "search"

@@ -1,0 +1,75 @@
+#include "PuzzleLines.h"
+
+#include "CMalovanaKrizovka.h"
+
+#include <cstdint>
+
+namespace {
+
+std::string lineName(const char *kind, int index)
+{
+    return std::string(kind) + " " + std::to_string(index + 1);
+}
+
+} // namespace
+
+std::string PuzzleLines::readFrom(const CMalovanaKrizovka &model)
+{
+    rowCount = model.rowCount();
+    columnCount = model.columnCount();
+    clueData.clear();
+    clueStart.assign(1, 0);
+    if (rowCount <= 0 || columnCount <= 0)
+        return "the grid has no cells";
+    int64_t rowTotal = 0;
+    int64_t columnTotal = 0;
+    std::vector<int> numbers;
+    for (int r = 0; r < rowCount; ++r) {
+        numbers.clear();
+        for (int k = 0; k < model.rowClueCount(static_cast<int16_t>(r)); ++k)
+            numbers.push_back(model.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(k)));
+        if (std::string problem = addLine("row", r, columnCount, numbers); !problem.empty())
+            return problem;
+        for (int number : numbers)
+            rowTotal += number;
+    }
+    for (int c = 0; c < columnCount; ++c) {
+        numbers.clear();
+        for (int k = 0; k < model.columnClueCount(static_cast<int16_t>(c)); ++k)
+            numbers.push_back(model.columnClue(static_cast<int16_t>(c), static_cast<int16_t>(k)));
+        if (std::string problem = addLine("column", c, rowCount, numbers); !problem.empty())
+            return problem;
+        for (int number : numbers)
+            columnTotal += number;
+    }
+    if (rowTotal != columnTotal)
+        return "the row clues fill " + std::to_string(rowTotal) + " cells, the column clues "
+            + std::to_string(columnTotal);
+    return {};
+}
+
+// Appends one line's blocks. A lone 0 means an empty line; any other 0, a
+// negative number, a missing clue list or blocks longer than the line make the
+// puzzle unsolvable.
+std::string PuzzleLines::addLine(const char *kind, int index, int length,
+                                 const std::vector<int> &numbers)
+{
+    if (numbers.empty())
+        return lineName(kind, index) + ": no clue (an empty line is written 0)";
+    const bool emptyLine = numbers.size() == 1 && numbers[0] == 0;
+    int64_t needed = -1;
+    if (!emptyLine) {
+        for (int number : numbers) {
+            if (number <= 0)
+                return lineName(kind, index) + ": clue " + std::to_string(number)
+                    + " is not a block length";
+            needed += number + 1;
+        }
+        if (needed > length)
+            return lineName(kind, index) + ": clues need " + std::to_string(needed)
+                + " cells, the line has " + std::to_string(length);
+        clueData.insert(clueData.end(), numbers.begin(), numbers.end());
+    }
+    clueStart.push_back(static_cast<int>(clueData.size()));
+    return {};
+}

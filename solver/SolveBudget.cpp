@@ -1,0 +1,40 @@
+#include "SolveBudget.h"
+
+namespace {
+
+constexpr std::chrono::milliseconds reportInterval { 100 };
+
+} // namespace
+
+SolveBudget::SolveBudget(const SolveOptions &solveOptions)
+    : options(solveOptions)
+    , started(Clock::now())
+    , nextReport(started + reportInterval)
+{
+    if (options.timeLimitSeconds > 0) {
+        hasDeadline = true;
+        deadline = started
+            + std::chrono::duration_cast<Clock::duration>(
+                       std::chrono::duration<double>(options.timeLimitSeconds));
+    }
+}
+
+double SolveBudget::elapsedSeconds() const
+{
+    return std::chrono::duration<double>(Clock::now() - started).count();
+}
+
+bool SolveBudget::checkNow()
+{
+    workSinceCheck = 0;
+    const Clock::time_point now = Clock::now();
+    if (options.cancel && options.cancel->load(std::memory_order_relaxed))
+        stopped = true;
+    if (hasDeadline && now >= deadline)
+        stopped = true;
+    if (!stopped && options.progress && now >= nextReport) {
+        nextReport = now + reportInterval;
+        options.progress(progress);
+    }
+    return stopped;
+}

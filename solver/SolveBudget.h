@@ -1,0 +1,42 @@
+#pragma once
+
+#include "CompleteSolver.h"
+
+#include <chrono>
+#include <cstdint>
+
+// Time limit, cancellation and progress reports for one solve. The clock is
+// read only every few hundred line solves, so checking stays cheap.
+class SolveBudget
+{
+public:
+    explicit SolveBudget(const SolveOptions &options);
+
+    // Counts one unit of work; true once the time is up or the caller cancelled.
+    bool exhausted()
+    {
+        if (stopped)
+            return true;
+        if (++workSinceCheck < checkInterval)
+            return false;
+        return checkNow();
+    }
+    bool isStopped() const { return stopped; }
+    double elapsedSeconds() const;
+
+    // Values the next progress report shows.
+    SolveProgress progress;
+
+private:
+    bool checkNow();
+
+    using Clock = std::chrono::steady_clock;
+    static constexpr int checkInterval = 256;
+    const SolveOptions &options;
+    Clock::time_point started;
+    Clock::time_point deadline;
+    Clock::time_point nextReport;
+    bool hasDeadline = false;
+    bool stopped = false;
+    int workSinceCheck = 0;
+};
