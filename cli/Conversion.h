@@ -1,0 +1,18 @@
+#pragma once
+
+#include "PuzzleFormats.h"
+
+#include <string>
+#include <vector>
+
+// Converts read puzzles to another format: to standard output when there is
+// one puzzle and no `outputPath`, to `outputPath` itself for one puzzle, or
+// into the folder `outputPath` (an existing folder, or a name ending in '/')
+// as NAME.EXT, NAME-N.EXT for puzzle N of a batch file. Messages go to
+// standard error; returns the exit code (see ExitCodes.h).
+int convertPuzzles(const std::vector<PuzzleEntry> &entries, PuzzleFormat target,
+                   const std::string &outputPath);
+
+// The file name a puzzle gets in an output folder: "a.zd" -> "a.non",
+// "b.tcga#12" -> "b-12.non".
+std::string convertedFileName(const std::string &entryName, PuzzleFormat target);

@@ -1,0 +1,64 @@
+#include "ToolOptions.h"
+
+std::string toolHelpText()
+{
+    return R"(Usage: zdsolve [OPTIONS] FILE|FOLDER...
+
+Solves black-and-white nonograms. For every puzzle it prints the grid ('#'
+filled, '.' empty, '?' undecided), the verdict, the grade and the time.
+Folders are searched, with their subfolders, for files with the extensions
+below; files are read in name order. A file that cannot be read is reported
+with its name and line, and the run goes on with the next one. With several
+puzzles a summary line ends the output.
+
+Verdicts:  unique    exactly one solution
+           multiple  two or more; two that differ are shown
+           none      no grid meets the clues
+           timeout   the time limit ran out; '?' marks undecided cells
+           error     the file or the puzzle could not be read
+Grades:    line      line reasoning alone finishes the puzzle
+           probe     trying single cells both ways finishes it, no guessing
+           search    it needs search (or has no unique solution)
+
+Options:
+  --method complete   the complete solver (default)
+  --method line       the line-by-line solver of the puzzle model: prints one
+                      line "1" or "0" per pass, the result code (0 solved,
+                      1 rejected, 2 stuck), the step and pass counts and the
+                      grid. Runs one puzzle at a time; --timeout does not apply
+  --format NAME       read every file in this format, whatever its extension
+  --json              one JSON object per puzzle and line, with the keys file,
+                      rows, columns, verdict, grade, seconds, solution (rows of
+                      '#' and '.'), other (for multiple), known (for timeout),
+                      error (for error); the summary goes to standard error
+  --brief             only the verdict line of each puzzle, no grid
+  -j, --jobs N        solve N puzzles at once (default: one per core)
+  --timeout S         give up on a puzzle after S seconds (default 0: no limit)
+  --to zd|zdb|non     convert the puzzles instead of solving them, to standard
+                      output (one puzzle only) or to -o
+  -o, --output PATH   with --to: a file for a single puzzle, or a folder (an
+                      existing one, or a name ending in '/') that receives
+                      NAME.EXT per puzzle and NAME-N.EXT for puzzle N of a
+                      tournament file
+  --no-progress       no progress bar (it is shown on standard error only when
+                      that is a terminal)
+  -h, --help          this text
+
+Formats (by extension, or all files with --format):
+  zd    the text format: "R C", the row clue lines, a separator line, the
+        column clue lines
+  zdb   the binary packing of the same clues
+  non   Simpson's format: width, height, rows, columns and an optional goal;
+        other keywords (title, by, copyright, ...) are ignored
+  nin   "W H", then the row clue lines, then the column clue lines
+  tcga  tournament batch: a line "$N", then 25 column and 25 row clue lines
+        of a 25x25 puzzle, tab-separated, and so on; puzzle N is FILE#N
+
+Exit status (the highest that applies):
+  0   every puzzle unique (--method line: solved), or every puzzle converted
+  1   some puzzle is multiple, none or timeout (--method line: stuck or rejected)
+  2   some file or puzzle could not be read, or a converted file not written
+  3   the solver reported a grid that breaks the clues (a fault in zdsolve)
+  64  bad command line
+)";
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "PuzzleFormats.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class SolveMethod {
+    Complete, // the complete solver: verdict, grade, uniqueness
+    Line, // the model's line-by-line solver, with its pass lines
+};
+
+// Everything the command line says.
+struct ToolOptions
+{
+    std::vector<std::string> inputs; // files and folders, in the order given
+    SolveMethod method = SolveMethod::Complete;
+    std::optional<PuzzleFormat> format; // --format: read every file as this
+    std::optional<PuzzleFormat> convertTo; // --to: convert instead of solving
+    std::string outputPath; // -o, for --to
+    bool json = false;
+    bool brief = false; // one line per puzzle, no grid
+    bool progress = true; // a progress bar, shown only when standard error is a terminal
+    bool help = false;
+    int jobs = 0; // 0: one per core
+    double timeoutSeconds = 0; // 0: no limit
+};
+
+struct ParsedOptions
+{
+    ToolOptions options;
+    std::string error; // a usage error; empty when the command line is good
+};
+
+// Reads the arguments after the program name.
+ParsedOptions parseToolOptions(const std::vector<std::string> &arguments);
+
+// The text --help prints: every option, the formats and the exit codes.
+std::string toolHelpText();

@@ -1,0 +1,104 @@
+#include "ZdsolveTool.h"
+
+#include "Conversion.h"
+#include "ExitCodes.h"
+#include "InputFiles.h"
+#include "OutcomeReport.h"
+#include "ProgressBar.h"
+#include "PuzzleRunner.h"
+#include "SolveMethods.h"
+#include "ToolOptions.h"
+
+#include <cstdio>
+#include <exception>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+void writeOut(const std::string &text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+int defaultJobs()
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : static_cast<int>(cores);
+}
+
+// Solves one entry; a failure inside the solver (such as running out of
+// memory) becomes that puzzle's error instead of ending the run.
+SolveOne solverFor(const ToolOptions &options)
+{
+    return [&options](const PuzzleEntry &entry) {
+        try {
+            if (options.method == SolveMethod::Line)
+                return solveWithLineLogic(entry);
+            return solveWithCompleteSolver(entry, options.timeoutSeconds);
+        } catch (const std::exception &failure) {
+            PuzzleOutcome outcome;
+            outcome.name = entry.name;
+            outcome.verdict = "error";
+            outcome.error = entry.name + ": could not be solved: " + failure.what();
+            return outcome;
+        }
+    };
+}
+
+int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries)
+{
+    // The line method redirects standard output while it runs, so it keeps
+    // to the one thread that writes the reports.
+    const int jobs = options.method == SolveMethod::Line ? 1
+        : options.jobs > 0                               ? options.jobs
+                                                         : defaultJobs();
+    ProgressBar bar(stderr, options.progress && isatty(STDERR_FILENO));
+    RunSummary summary;
+    const auto deliver = [&](size_t, PuzzleOutcome &&outcome) {
+        bar.clear();
+        if (outcome.verdict == "error") {
+            std::fflush(stdout);
+            std::fprintf(stderr, "zdsolve: %s\n", outcome.error.c_str());
+        }
+        writeOut(options.json ? jsonReport(outcome) : textReport(outcome, options.brief));
+        std::fflush(stdout);
+        summary.add(outcome);
+    };
+    runPuzzles(entries, jobs, solverFor(options), deliver,
+               [&](size_t done) { bar.show(done, entries.size()); });
+    bar.clear();
+    if (summary.puzzles() > 1) {
+        if (options.json)
+            std::fputs(summary.text().c_str(), stderr);
+        else
+            writeOut(summary.text());
+    }
+    return summary.exitCode();
+}
+
+} // namespace
+
+int runZdsolve(const std::vector<std::string> &arguments)
+{
+    const ParsedOptions parsed = parseToolOptions(arguments);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "zdsolve: %s\nTry 'zdsolve --help'.\n", parsed.error.c_str());
+        return ExitUsage;
+    }
+    const ToolOptions &options = parsed.options;
+    if (options.help) {
+        writeOut(toolHelpText());
+        return ExitAllAnswered;
+    }
+    const std::vector<PuzzleEntry> entries
+        = readInputs(collectInputFiles(options.inputs, options.format));
+    if (entries.empty()) {
+        std::fprintf(stderr, "zdsolve: no puzzle files found (extensions: %s)\n",
+                     puzzleFormatList().c_str());
+        return ExitBadFile;
+    }
+    if (options.convertTo)
+        return convertPuzzles(entries, *options.convertTo, options.outputPath);
+    return solveAll(options, entries);
+}
