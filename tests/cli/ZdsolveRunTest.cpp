@@ -1,0 +1,282 @@
+#include "ZdsolveRun.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ZdsolveRun, BadFileInTheMiddleOfAFolderIsReportedAndTheRunGoesOn)
+{
+    TemporaryFolder folder;
+    folder.write("a.zd", uniquePuzzle);
+    folder.write("b.zd", badPuzzle);
+    folder.write("c.zd", multiplePuzzle);
+    folder.write("notes.txt", "not a puzzle, skipped in folders");
+    const RunResult run = runZdsolveProgram({ "--jobs", "2", folder.path() });
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    const size_t a = run.out.find("a.zd: unique (grade line)");
+    const size_t b = run.out.find("b.zd: error: ");
+    const size_t c = run.out.find("c.zd: multiple");
+    ASSERT_NE(a, std::string::npos) << run.out;
+    ASSERT_NE(b, std::string::npos) << run.out;
+    ASSERT_NE(c, std::string::npos) << run.out;
+    EXPECT_LT(a, b);
+    EXPECT_LT(b, c);
+    EXPECT_TRUE(contains(run.err, folder.path("b.zd") + ":3: clue line of row 2 holds 'x'"))
+        << run.err;
+    EXPECT_TRUE(contains(run.out, "3 puzzles: 1 unique, 1 multiple, 1 error")) << run.out;
+    EXPECT_FALSE(contains(run.out + run.err, "notes.txt"));
+}
+
+struct ExitCase
+{
+    const char *name;
+    std::vector<std::string> files; // contents, written as p0.zd, p1.zd, ...
+    std::vector<std::string> options;
+    int exitCode;
+};
+
+TEST(ZdsolveRun, ExitCodeTellsTheWorstOutcome)
+{
+    const ExitCase cases[] = {
+        { "all unique", { uniquePuzzle, uniquePuzzle }, {}, 0 },
+        { "one multiple", { uniquePuzzle, multiplePuzzle }, {}, 1 },
+        { "one without solution", { impossiblePuzzle }, {}, 1 },
+        { "bad file beats multiple", { multiplePuzzle, badPuzzle }, {}, 2 },
+        { "line method solves", { uniquePuzzle }, { "--method", "line" }, 0 },
+        { "line method stuck", { multiplePuzzle }, { "--method", "line" }, 1 },
+        { "unknown option", { uniquePuzzle }, { "--fast" }, 64 },
+        { "jobs zero", { uniquePuzzle }, { "--jobs", "0" }, 64 },
+        { "timeout not a number", { uniquePuzzle }, { "--timeout=soon" }, 64 },
+        { "unknown method", { uniquePuzzle }, { "--method", "guess" }, 64 },
+        { "-o without --to", { uniquePuzzle }, { "-o", "x.zd" }, 64 },
+        { "no input", {}, {}, 64 },
+    };
+    for (const ExitCase &test : cases) {
+        TemporaryFolder folder;
+        std::vector<std::string> arguments = test.options;
+        for (size_t i = 0; i < test.files.size(); ++i)
+            arguments.push_back(folder.write("p" + std::to_string(i) + ".zd", test.files[i]));
+        const RunResult run = runZdsolveProgram(arguments);
+        EXPECT_EQ(run.exitCode, test.exitCode) << test.name << "\n" << run.out << run.err;
+        if (test.exitCode == 64) {
+            EXPECT_TRUE(contains(run.err, "zdsolve --help")) << test.name << ": " << run.err;
+        }
+    }
+}
+
+TEST(ZdsolveRun, MissingFileAndUnknownExtensionAreNamed)
+{
+    TemporaryFolder folder;
+    const std::string odd = folder.write("puzzle.txt", uniquePuzzle);
+    const RunResult run = runZdsolveProgram({ folder.path("gone.zd"), odd });
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(contains(run.err, folder.path("gone.zd") + ": cannot open")) << run.err;
+    EXPECT_TRUE(contains(run.err, odd + ": unknown extension")) << run.err;
+}
+
+TEST(ZdsolveRun, HelpDocumentsOptionsFormatsAndExitCodes)
+{
+    const RunResult run = runZdsolveProgram({ "--help" });
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char *word : { "--method line", "--format", "--json", "--to zd|zdb|non", "--jobs",
+                              "--timeout", "-o, --output", "--brief", "--no-progress", "tcga",
+                              "nin", "non", "zdb", "Exit status", "  64  " })
+        EXPECT_TRUE(contains(run.out, word)) << word;
+}
+
+// Checks that `text` is one JSON value and nothing else: enough grammar to
+// catch a missing comma, an unescaped quote or a stray bracket.
+class JsonChecker
+{
+public:
+    explicit JsonChecker(const std::string &json)
+        : text(json)
+    { }
+    bool valid() { return value() && (skip(), pos == text.size()); }
+
+private:
+    void skip()
+    {
+        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\n'))
+            ++pos;
+    }
+    bool literal(const char *word)
+    {
+        const std::string w(word);
+        if (text.compare(pos, w.size(), w) != 0)
+            return false;
+        pos += w.size();
+        return true;
+    }
+    bool string()
+    {
+        if (text[pos] != '"')
+            return false;
+        for (++pos; pos < text.size(); ++pos) {
+            if (text[pos] == '\\')
+                ++pos;
+            else if (text[pos] == '"')
+                return ++pos, true;
+            else if (static_cast<unsigned char>(text[pos]) < 0x20)
+                return false;
+        }
+        return false;
+    }
+    bool number()
+    {
+        const size_t start = pos;
+        while (pos < text.size() && (isdigit(text[pos]) || text[pos] == '.' || text[pos] == '-'))
+            ++pos;
+        return pos > start;
+    }
+    bool sequence(char close, bool keyed)
+    {
+        ++pos;
+        skip();
+        if (pos < text.size() && text[pos] == close)
+            return ++pos, true;
+        while (true) {
+            skip();
+            if (keyed && !(string() && (skip(), literal(":"))))
+                return false;
+            if (!value())
+                return false;
+            skip();
+            if (pos < text.size() && text[pos] == close)
+                return ++pos, true;
+            if (!literal(","))
+                return false;
+        }
+    }
+    bool value()
+    {
+        skip();
+        if (pos >= text.size())
+            return false;
+        switch (text[pos]) {
+        case '{':
+            return sequence('}', true);
+        case '[':
+            return sequence(']', false);
+        case '"':
+            return string();
+        case 'n':
+            return literal("null");
+        default:
+            return number();
+        }
+    }
+    const std::string &text;
+    size_t pos = 0;
+};
+
+std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(ZdsolveRun, JsonGivesOneWellFormedObjectPerPuzzle)
+{
+    TemporaryFolder folder;
+    folder.write("1.zd", uniquePuzzle);
+    folder.write("2.zd", multiplePuzzle);
+    folder.write("3\"quoted\".zd", badPuzzle);
+    folder.write("4.zd", impossiblePuzzle);
+    const RunResult run = runZdsolveProgram({ "--json", folder.path() });
+    EXPECT_EQ(run.exitCode, 2);
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 4u) << run.out;
+    for (const std::string &line : lines) {
+        EXPECT_TRUE(JsonChecker(line).valid()) << line;
+        for (const char *key :
+             { "\"file\": ", "\"rows\": ", "\"columns\": ", "\"verdict\": ", "\"grade\": ",
+               "\"seconds\": ", "\"solution\": ", "\"other\": ", "\"error\": " })
+            EXPECT_TRUE(contains(line, key)) << key << " missing in " << line;
+    }
+    EXPECT_TRUE(contains(lines[0],
+                         "\"rows\": 4, \"columns\": 5, \"verdict\": \"unique\", "
+                         "\"grade\": \"line\""));
+    EXPECT_TRUE(contains(lines[0],
+                         "\"solution\": [\"##.##\", \"#...#\", \"#####\", \"..#..\"], "
+                         "\"other\": null"));
+    EXPECT_TRUE(contains(lines[1], "\"verdict\": \"multiple\""));
+    EXPECT_TRUE(
+        contains(lines[1], "\"solution\": [\"#.\", \".#\"], \"other\": [\".#\", \"#.\"]")
+        || contains(lines[1], "\"solution\": [\".#\", \"#.\"], \"other\": [\"#.\", \".#\"]"))
+        << lines[1];
+    EXPECT_TRUE(contains(lines[2], "3\\\"quoted\\\".zd:3: clue line of row 2")) << lines[2];
+    EXPECT_TRUE(contains(lines[2], "\"verdict\": \"error\"")) << lines[2];
+    EXPECT_TRUE(contains(lines[3], "\"verdict\": \"none\", \"grade\": null")) << lines[3];
+    EXPECT_TRUE(contains(run.err, "4 puzzles:")) << "summary on standard error: " << run.err;
+}
+
+TEST(ZdsolveRun, LineMethodPrintsPassLinesResultCountsAndGrid)
+{
+    TemporaryFolder folder;
+    const std::string unique = folder.write("u.zd", uniquePuzzle);
+    const std::string several = folder.write("m.zd", multiplePuzzle);
+    const RunResult run = runZdsolveProgram({ "--method", "line", unique, several });
+    EXPECT_EQ(run.exitCode, 1);
+    const std::vector<std::string> lines = linesOf(run.out);
+    // Per puzzle: name, one line per pass, result, steps, passes, grid, blank.
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], unique + ":");
+    size_t i = 1;
+    int passLines = 0;
+    for (; i < lines.size() && (lines[i] == "1" || lines[i] == "0"); ++i)
+        ++passLines;
+    ASSERT_LT(i + 7, lines.size()) << run.out;
+    EXPECT_GT(passLines, 0);
+    EXPECT_EQ(lines[i], "result: 0 (solved)");
+    EXPECT_EQ(lines[i + 1].rfind("steps: ", 0), 0u) << lines[i + 1];
+    EXPECT_EQ(lines[i + 2], "passes: " + std::to_string(passLines));
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + i + 3, lines.begin() + i + 7),
+              (std::vector<std::string> { "##.##", "#...#", "#####", "..#.." }));
+    // Two solutions: line logic decides nothing ("1", then "0" twice).
+    EXPECT_TRUE(contains(run.out, several + ":\n1\n0\n0\nresult: 2 (stuck)\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "passes: 3\n??\n??\n")) << run.out;
+}
+
+TEST(ZdsolveRun, LineMethodOnABadFileExitsWithTheReadersMessage)
+{
+    TemporaryFolder folder;
+    const std::string bad = folder.write("bad.zd", badPuzzle);
+    const RunResult run = runZdsolveProgram({ "--method", "line", bad });
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(contains(run.err, bad + ":3: clue line of row 2 holds 'x'")) << run.err;
+}
+
+TEST(ZdsolveRun, ManyPuzzlesOnSeveralThreadsComeOutInFileOrder)
+{
+    TemporaryFolder folder;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 24; ++i) {
+        const std::string name = "p" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".zd";
+        folder.write(name, i % 3 == 0 ? multiplePuzzle : uniquePuzzle);
+        expected.push_back(folder.path(name) + (i % 3 == 0 ? ": multiple" : ": unique"));
+    }
+    const RunResult run = runZdsolveProgram({ "--brief", "--jobs", "3", folder.path() });
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 25u) << run.out; // and the summary
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[i].rfind(expected[i], 0), 0u) << lines[i];
+}
+
+TEST(ZdsolveRun, RefusesAPuzzleTooLargeToSolveWithoutTryingIt)
+{
+    // A 20000 x 20000 puzzle with every line empty: 400 million cells.
+    std::string content = "20000 20000\n";
+    for (int i = 0; i < 40000; ++i)
+        content += "0\n";
+    TemporaryFolder folder;
+    const std::string huge = folder.write("huge.nin", content);
+    const RunResult run = runZdsolveProgram({ huge });
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(contains(run.err, huge + ": the puzzle has 20000 x 20000 cells")) << run.err;
+}
+
+} // namespace
