@@ -60,8 +60,7 @@ void CMalovanaKrizovka::computeBlockRanges(ClueList &list, int16_t length)
             = static_cast<int16_t>(list[k - 1].earliestStart + list[k - 1].length + 1);
     list[n - 1].latestStart = static_cast<int16_t>(length - list[n - 1].length);
     for (int k = n - 2; k >= 0; --k)
-        list[k].latestStart
-            = static_cast<int16_t>(list[k + 1].latestStart - list[k].length - 1);
+        list[k].latestStart = static_cast<int16_t>(list[k + 1].latestStart - list[k].length - 1);
     const auto firstMatch = static_cast<int16_t>(list[n - 1].latestStart + 1);
     for (Clue &clue : list) {
         clue.firstMatchStart = firstMatch;

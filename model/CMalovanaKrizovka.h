@@ -1,6 +1,9 @@
 #pragma once
 
+#include "LineWork.h"
+
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // The three states of a grid cell. The values matter: completion is judged by
@@ -57,6 +60,21 @@ public:
     // Fills the grid from the clues: 0 solved, 1 rejected, 2 stuck.
     int solve(ProgressCallback callback, int userValue);
 
+    // Sets both targets; 0 when the clues can be solved at all (equal totals,
+    // a non-empty grid, at least one clue on every line), else 1.
+    int checkClueSums();
+    // Sum of all cell states; equals the targets when every cell is decided.
+    int64_t gridSum() const;
+    // True when every cell is decided and every line shows its clues.
+    bool isSolved() const;
+
+    // One line solve with the method fastMode selects; adds to *steps and
+    // returns 1 when the line reports a change.
+    uint8_t solveRow(int16_t row, int32_t *steps);
+    uint8_t solveColumn(int16_t column, int32_t *steps);
+    // Places every block after block k at its lowest start behind its predecessor.
+    static void pushFollowingBlocks(ClueList &list, int16_t k);
+
 protected:
     int cellIndex(int row, int column) const { return row * columns + column; }
 
@@ -75,4 +93,29 @@ protected:
     uint8_t fastMode = 1;
     // Row-major: the cell of row r and column c is grid[r * columns + c].
     std::vector<int32_t> grid;
+
+private:
+    friend struct LineSolverTestAccess;
+
+    // One line of the grid: its first cell and the distance between cells.
+    struct GridLine
+    {
+        int32_t *first;
+        std::ptrdiff_t stride;
+        int32_t length;
+    };
+
+    bool runPass(ProgressCallback callback, int userValue);
+    uint8_t solveLine(ClueList &clues, GridLine line, int32_t *steps);
+    uint8_t overlapLine(ClueList &clues, std::span<int32_t> line);
+    uint8_t enumeratePlacements(ClueList &clues, std::span<int32_t> line, int32_t beforeSum,
+                                int32_t *steps, bool &writeIntersection);
+    uint8_t nextPlacement(std::span<BlockState> blocks, std::span<const int32_t> intersection,
+                          std::span<const int32_t> line);
+    bool advanceFrom(int32_t k, std::span<BlockState> blocks, std::span<const int32_t> intersection,
+                     std::span<const int32_t> line);
+    void jumpOverSettledCells(int32_t k, std::span<BlockState> blocks,
+                              std::span<const int32_t> intersection, std::span<const int32_t> line);
+
+    LineScratch scratch;
 };

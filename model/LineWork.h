@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// One block of a line while a line method works on it. The clue records keep
+// 16-bit fields; the methods work on 32-bit copies so that a block pushed
+// past the end of a long line cannot wrap around.
+struct BlockState
+{
+    int32_t length = 0;
+    int32_t position = 0;
+    int32_t earliestStart = 0;
+    int32_t latestStart = 0;
+    int32_t firstMatchStart = 0;
+};
+
+// Storage for one line solve, kept in the model so that a line solve
+// allocates nothing once the buffers have grown to the longest line.
+struct LineScratch
+{
+    std::vector<int32_t> working; // the line's cells as the method decides them
+    std::vector<int32_t> reversed; // the working line read from its far end
+    std::vector<int32_t> placement; // the cells of the placement being tested
+    std::vector<int32_t> intersection; // cells every agreeing placement shares
+    std::vector<BlockState> blocks; // the line's blocks in clue order
+    std::vector<BlockState> reversedBlocks; // the same blocks, last one first
+};
+
+// A cell of a line, or CellUnknown for any index outside it: the methods may
+// look one cell past either end, and a block pushed off the line by
+// contradicting cells must not read beyond it.
+inline int32_t cellOrUnknown(std::span<const int32_t> line, int32_t index)
+{
+    return index >= 0 && index < static_cast<int32_t>(line.size()) ? line[index] : 0;
+}
+
+// Places every block after block k at its lowest legal start behind its
+// predecessor, never below its own earliest start. This can move a block left.
+template<typename Block> void repackFollowingBlocks(std::span<Block> blocks, std::size_t k)
+{
+    for (std::size_t i = k + 1; i < blocks.size(); ++i) {
+        const Block &previous = blocks[i - 1];
+        auto start
+            = static_cast<decltype(previous.position)>(previous.position + previous.length + 1);
+        blocks[i].position = start < blocks[i].earliestStart ? blocks[i].earliestStart : start;
+    }
+}

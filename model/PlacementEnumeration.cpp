@@ -1,0 +1,277 @@
+// The exhaustive line method. Placements of the line's blocks are walked in
+// odometer order (the last block moves fastest); those that agree with the
+// decided cells are intersected, and every cell on which they all agree is
+// decided. The walk is exponential in the worst case, so it avoids placements
+// it can rule out: one that leaves a filled cell uncovered or puts a block on
+// an empty cell is skipped, a block that can never start at its earliest or
+// latest start has that start removed for the rest of the solve, blocks whose
+// cells already vary freely in the intersection are moved past those cells,
+// and the walk stops as soon as the intersection holds nothing beyond the
+// cells already decided.
+
+#include "CMalovanaKrizovka.h"
+
+#include <algorithm>
+
+namespace {
+
+using Line = std::span<const int32_t>;
+using Blocks = std::span<BlockState>;
+
+// Fills `placement` with the blocks at their positions; tells whether it
+// agrees with every decided cell of the line.
+bool buildPlacement(Blocks blocks, std::span<int32_t> placement, Line line)
+{
+    const auto length = static_cast<int32_t>(placement.size());
+    std::fill(placement.begin(), placement.end(), CellEmpty);
+    for (const BlockState &block : blocks)
+        for (int32_t c = std::max(block.position, 0);
+             c < std::min(block.position + block.length, length); ++c)
+            placement[c] = CellFilled;
+    for (int32_t c = 0; c < length; ++c)
+        if (line[c] != CellUnknown && line[c] != placement[c])
+            return false;
+    return true;
+}
+
+// Keeps in the intersection only the cells the placement shares with it;
+// returns the sum of the intersection.
+int32_t intersect(std::span<int32_t> intersection, Line placement)
+{
+    int32_t sum = 0;
+    for (std::size_t c = 0; c < intersection.size(); ++c) {
+        if (placement[c] == intersection[c])
+            sum += intersection[c];
+        else
+            intersection[c] = CellUnknown;
+    }
+    return sum;
+}
+
+// At the first agreeing placement that adds information: records its starts
+// and fills every block that cannot move in both the line and the
+// intersection. Returns whether a start was recorded.
+bool fixBlocksThatCannotMove(Blocks blocks, std::span<int32_t> line,
+                             std::span<int32_t> intersection)
+{
+    const auto length = static_cast<int32_t>(line.size());
+    bool lowered = false;
+    for (BlockState &block : blocks) {
+        if (block.firstMatchStart > block.position) {
+            block.firstMatchStart = block.position;
+            lowered = true;
+        }
+        const int32_t t = std::max(block.earliestStart, block.firstMatchStart);
+        if (t != block.latestStart)
+            continue;
+        for (int32_t c = std::max(t, 0); c < std::min(t + block.length, length); ++c) {
+            line[c] = CellFilled;
+            intersection[c] = CellFilled;
+        }
+    }
+    return lowered;
+}
+
+bool blockConflicts(const BlockState &block, Line line)
+{
+    const auto length = static_cast<int32_t>(line.size());
+    if (block.position > 0 && cellOrUnknown(line, block.position - 1) == CellFilled)
+        return true;
+    for (int32_t c = std::max(block.position, 0);
+         c < std::min(block.position + block.length, length); ++c)
+        if (line[c] == CellEmpty)
+            return true;
+    return block.position + block.length < length
+        && cellOrUnknown(line, block.position + block.length) == CellFilled;
+}
+
+// The block that must cover filled cell `e`, when none does: the highest one
+// that ends before it. -1 when every block starts after it, -2 when covered.
+int32_t blockToPullOver(Blocks blocks, int32_t e)
+{
+    int32_t endsBefore = -1;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const BlockState &block = blocks[i];
+        if (block.position <= e && e <= block.position + block.length - 1)
+            return -2;
+        if (block.position + block.length - 1 < e)
+            endsBefore = static_cast<int32_t>(i);
+    }
+    return endsBefore;
+}
+
+} // namespace
+
+uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_t> line,
+                                               int32_t beforeSum, int32_t *steps,
+                                               bool &writeIntersection)
+{
+    const std::size_t n = clues.size();
+    const std::size_t length = line.size();
+    std::vector<BlockState> &blocks = scratch.blocks;
+    blocks.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        blocks[i] = { clues[i].length, clues[i].position, clues[i].earliestStart,
+                      clues[i].latestStart, clues[i].firstMatchStart };
+    scratch.placement.resize(length);
+    scratch.intersection.resize(length);
+    std::span<int32_t> placement(scratch.placement);
+    std::span<int32_t> intersection(scratch.intersection);
+
+    bool first = true;
+    bool keepGoing = true;
+    bool fixedDone = false;
+    int32_t count = 0;
+    writeIntersection = false;
+    for (;;) {
+        *steps = static_cast<int32_t>(static_cast<uint32_t>(*steps) + 1u);
+        if (buildPlacement(blocks, placement, line)) {
+            resumeFromBlock = 0;
+            justMatched = 1;
+            if (first) {
+                std::copy(placement.begin(), placement.end(), intersection.begin());
+                first = false;
+                for (BlockState &block : blocks)
+                    block.earliestStart = block.position;
+            }
+            count = intersect(intersection, placement);
+            if (count == beforeSum)
+                keepGoing = false;
+            else if (!fixedDone)
+                fixedDone = fixBlocksThatCannotMove(blocks, line, intersection);
+        }
+        const std::span<const int32_t> agreed = first ? std::span<const int32_t>() : intersection;
+        if (!nextPlacement(blocks, agreed, line) || !keepGoing)
+            break;
+    }
+    if (keepGoing) {
+        if (fixedDone)
+            for (BlockState &block : blocks)
+                block.earliestStart = block.firstMatchStart;
+        writeIntersection = !first;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        auto field = [](int32_t v) {
+            return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX));
+        };
+        clues[i].position = field(blocks[i].position);
+        clues[i].earliestStart = field(blocks[i].earliestStart);
+        clues[i].latestStart = field(blocks[i].latestStart);
+        clues[i].firstMatchStart = field(blocks[i].firstMatchStart);
+    }
+    return count != beforeSum ? 1 : 0;
+}
+
+uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
+                                         std::span<const int32_t> intersection,
+                                         std::span<const int32_t> line)
+{
+    const auto n = static_cast<int32_t>(blocks.size());
+    const auto length = static_cast<int32_t>(line.size());
+    int32_t s = n - 1;
+    // Blocks right of s only vary over cells the intersection has already
+    // given up on; skip their variations.
+    if (resumeFromBlock == 0 && !intersection.empty()) {
+        for (int32_t j = n - 1; j >= 0 && resumeFromBlock == 0; --j) {
+            const int32_t zoneEnd = j == n - 1 ? length : blocks[j + 1].earliestStart;
+            for (int32_t c = std::max(blocks[j].earliestStart, 0); c < std::min(zoneEnd, length);
+                 ++c) {
+                if (intersection[c] != line[c]) {
+                    s = j;
+                    resumeFromBlock = 1;
+                    break;
+                }
+            }
+        }
+    }
+    if (!advanceFrom(s, blocks, intersection, line))
+        return 0;
+
+    // Every run of filled cells must end under a block.
+    bool hopeless = false;
+    for (int32_t c = 0; c < length; ++c) {
+        if (line[c] != CellFilled || (c + 1 < length && line[c + 1] == CellFilled))
+            continue;
+        const int32_t b = blockToPullOver(blocks, c);
+        if (b == -1) {
+            hopeless = true;
+        } else if (b >= 0) {
+            if (!advanceFrom(b, blocks, intersection, line))
+                return 0;
+            hopeless = false;
+            c = -1;
+        }
+    }
+    if (hopeless)
+        return 0;
+
+    // No block may touch a filled cell or cover an empty one.
+    for (int32_t b = 0; b < n; ++b) {
+        BlockState &block = blocks[b];
+        if (!blockConflicts(block, line))
+            continue;
+        if (block.position == block.earliestStart && block.position < block.latestStart) {
+            ++block.earliestStart;
+            ++block.position;
+            repackFollowingBlocks(blocks, static_cast<std::size_t>(b));
+            for (int32_t i = b + 1; i < n; ++i)
+                blocks[i].earliestStart = std::max(blocks[i].earliestStart, blocks[i].position);
+        } else {
+            if (block.position == block.latestStart && block.latestStart > 0)
+                --block.latestStart;
+            if (!advanceFrom(b, blocks, intersection, line))
+                return 0;
+        }
+        b = -1;
+    }
+    return 1;
+}
+
+bool CMalovanaKrizovka::advanceFrom(int32_t k, std::span<BlockState> blocks,
+                                    std::span<const int32_t> intersection,
+                                    std::span<const int32_t> line)
+{
+    for (; k >= 0; --k) {
+        BlockState &block = blocks[k];
+        if (block.position < block.latestStart) {
+            ++block.position;
+            if (!intersection.empty())
+                jumpOverSettledCells(k, blocks, intersection, line);
+            repackFollowingBlocks(blocks, static_cast<std::size_t>(k));
+            return true;
+        }
+    }
+    return false;
+}
+
+void CMalovanaKrizovka::jumpOverSettledCells(int32_t k, std::span<BlockState> blocks,
+                                             std::span<const int32_t> intersection,
+                                             std::span<const int32_t> line)
+{
+    const auto length = static_cast<int32_t>(line.size());
+    BlockState &block = blocks[k];
+    const int32_t p = block.position;
+    int32_t l = p;
+    if (justMatched == 1) {
+        if (p > 0) {
+            int32_t changes = 0;
+            int32_t previous = CellUnknown;
+            while (l < length && intersection[l - 1] == line[l - 1] && changes < k) {
+                if (intersection[l] != previous)
+                    ++changes;
+                previous = intersection[l];
+                ++l;
+            }
+            justMatched = 0;
+        }
+    } else if (p > 0) {
+        while (l < length && intersection[l - 1] == CellUnknown)
+            ++l;
+    }
+    if (l - p <= block.length)
+        return;
+    const int32_t bound
+        = k == static_cast<int32_t>(blocks.size()) - 1 ? length + 1 : blocks[k + 1].position;
+    for (int32_t e = p + block.length; e < l && e < bound - 1; ++e)
+        ++block.position;
+}
