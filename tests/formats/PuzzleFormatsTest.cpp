@@ -131,12 +131,13 @@ TEST(PuzzleFormats, DamagedFilesNeverCrashAReader)
         { PuzzleFormat::Nin, "3 2\n1 1\n3\n2\n1\n2\n" },
         { PuzzleFormat::Tournament, "$1\n" + std::string(50, '\n') },
         { PuzzleFormat::Binary,
-          std::string("\x02\0\0\0\x03\0\0\0\x01\x01\0\x03\0\0\0\x02\0\0\x01\0\0\x02\0\0", 26) },
+          std::string("\x02\0\0\0\x03\0\0\0\x01\x01\0\x03\0\0\0\x02\0\0\x01\0\0\x02\0\0", 24) },
     };
     const char pieces[]
         = { '0', '1', '9', ' ', '\t', ',', '\n', '\r', '$', '#', '"', 'a', '\0', '\x80', '\xff' };
     std::mt19937 random(5);
     for (const auto &[format, seed] : seeds) {
+        ASSERT_FALSE(parsePuzzleContent(seed, format, "f")[0].failed()) << puzzleFormatName(format);
         for (int trial = 0; trial < 300; ++trial) {
             std::string damaged = seed;
             std::uniform_int_distribution<int> edits(1, 4);
