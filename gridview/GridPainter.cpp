@@ -5,9 +5,12 @@
 #include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLine>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointF>
+#include <QStaticText>
 #include <QString>
 #include <QVector>
 #include <algorithm>
@@ -53,8 +56,45 @@ QRect textBaseReach(const QPainter &painter, const QRect &area)
                  QPoint(area.right() + pad, area.bottom() + metrics.ascent() + pad));
 }
 
-void paintRowClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
-                   const QRect &reach)
+// Draws clue texts at their base-line points. Shaping a text costs far more
+// than drawing it, and a grid repeats the same few numbers thousands of times,
+// so on raster devices (screen, images) each distinct number is laid out once
+// per paint and drawn from that layout, which puts the same glyphs at the same
+// positions. Other devices (PDF) get plain texts.
+class ClueTextDrawer
+{
+public:
+    explicit ClueTextDrawer(QPainter &target)
+        : painter(target)
+        , reuseLayouts(target.paintEngine() && target.paintEngine()->type() == QPaintEngine::Raster)
+        , ascent(QFontMetricsF(target.font(), target.device()).ascent())
+    { }
+
+    void draw(int x, int y, int value)
+    {
+        if (!reuseLayouts) {
+            painter.drawText(QPointF(x, y), clueText(value));
+            return;
+        }
+        auto layout = layouts.find(value);
+        if (layout == layouts.end()) {
+            QStaticText text(clueText(value));
+            text.setTextFormat(Qt::PlainText);
+            layout = layouts.insert(value, text);
+        }
+        // A static text is placed by its top left corner, one ascent above the base line.
+        painter.drawStaticText(QPointF(x, y - ascent), *layout);
+    }
+
+private:
+    QPainter &painter;
+    const bool reuseLayouts;
+    const qreal ascent;
+    QHash<int, QStaticText> layouts;
+};
+
+void paintRowClues(ClueTextDrawer &drawer, const CMalovanaKrizovka &puzzle,
+                   const GridGeometry &grid, const QRect &reach)
 {
     const int s = grid.cellSize;
     // Row r's base line is the row's bottom edge: gridTop + (r + 1) * s.
@@ -66,15 +106,13 @@ void paintRowClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const Gri
         for (int i = 0; i < n; ++i) {
             const int x = grid.gridLeft - 2 * s * (n - i);
             if (reach.contains(x, y))
-                painter.drawText(
-                    QPointF(x, y),
-                    clueText(puzzle.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(i))));
+                drawer.draw(x, y, puzzle.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(i)));
         }
     }
 }
 
-void paintColumnClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
-                      const QRect &reach)
+void paintColumnClues(ClueTextDrawer &drawer, const CMalovanaKrizovka &puzzle,
+                      const GridGeometry &grid, const QRect &reach)
 {
     const int s = grid.cellSize;
     // Column j's texts start a quarter cell left of its left edge.
@@ -86,9 +124,8 @@ void paintColumnClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const 
         for (int i = 0; i < n; ++i) {
             const int y = grid.gridTop - 2 * s * (n - 1 - i) - s / 2;
             if (reach.contains(x, y))
-                painter.drawText(
-                    QPointF(x, y),
-                    clueText(puzzle.columnClue(static_cast<int16_t>(j), static_cast<int16_t>(i))));
+                drawer.draw(x, y,
+                            puzzle.columnClue(static_cast<int16_t>(j), static_cast<int16_t>(i)));
         }
     }
 }
@@ -98,8 +135,9 @@ void paintClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGe
 {
     painter.setFont(clueFont(grid.cellSize, style));
     const QRect reach = textBaseReach(painter, area);
-    paintRowClues(painter, puzzle, grid, reach);
-    paintColumnClues(painter, puzzle, grid, reach);
+    ClueTextDrawer drawer(painter);
+    paintRowClues(drawer, puzzle, grid, reach);
+    paintColumnClues(drawer, puzzle, grid, reach);
 }
 
 // Lines are one pixel wide; the margin keeps wider pens of other callers whole.
@@ -145,12 +183,66 @@ MarkShape markShape(int s, GridStyle style)
     return { s > 2 ? 2 : 0, quarter, 2 * quarter };
 }
 
-void flushMarks(QPainter &painter, QVector<QRect> &marks)
+// A mark is its rectangle filled with the black brush and outlined with the
+// pen. With a plain one-pixel black pen on a raster device the outline runs
+// along the rectangle's last column and row, so the mark is exactly the filled
+// rectangle one pixel wider and higher: filling that alone halves the work.
+bool marksAreSolidRects(const QPainter &painter)
 {
-    if (!marks.isEmpty())
-        painter.drawRects(marks);
-    marks.clear();
+    const QPen pen = painter.pen();
+    const QTransform transform = painter.worldTransform();
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
+        && !painter.testRenderHint(QPainter::Antialiasing) && pen.style() == Qt::SolidLine
+        && pen.color() == QColor(Qt::black) && pen.widthF() <= 1
+        && transform.type() <= QTransform::TxTranslate && transform.dx() == int(transform.dx())
+        && transform.dy() == int(transform.dy());
 }
+
+class MarkBatch
+{
+public:
+    explicit MarkBatch(QPainter &target)
+        : painter(target)
+        , solidRects(marksAreSolidRects(target))
+    {
+        marks.reserve(markBatchSize);
+    }
+    ~MarkBatch() { flush(); }
+    MarkBatch(const MarkBatch &) = delete;
+    MarkBatch &operator=(const MarkBatch &) = delete;
+
+    void add(const QRect &mark)
+    {
+        marks.append(mark);
+        if (marks.size() == markBatchSize)
+            flush();
+    }
+
+private:
+    void flush()
+    {
+        if (marks.isEmpty())
+            return;
+        const bool fillOnly = solidRects
+            && std::all_of(marks.begin(), marks.end(),
+                           [](const QRect &r) { return r.width() >= 0 && r.height() >= 0; });
+        if (fillOnly) {
+            for (QRect &mark : marks)
+                mark.adjust(0, 0, 1, 1);
+            const QPen pen = painter.pen();
+            painter.setPen(Qt::NoPen);
+            painter.drawRects(marks);
+            painter.setPen(pen);
+        } else {
+            painter.drawRects(marks);
+        }
+        marks.clear();
+    }
+
+    QPainter &painter;
+    const bool solidRects;
+    QVector<QRect> marks;
+};
 
 void paintCells(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
                 GridStyle style, const QRect &area)
@@ -165,23 +257,19 @@ void paintCells(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGe
         = indicesWithin(grid.gridTop, s, grid.rows, area.top() - margin, area.bottom() + margin);
     const IndexRange columns = indicesWithin(grid.gridLeft, s, grid.columns, area.left() - margin,
                                              area.right() + margin);
-    QVector<QRect> marks;
-    marks.reserve(markBatchSize);
+    MarkBatch marks(painter);
     for (int r = rows.first; r <= rows.last; ++r) {
         const int top = grid.gridTop + r * s;
         for (int j = columns.first; j <= columns.last; ++j) {
             const int left = grid.gridLeft + j * s;
             const int32_t state = puzzle.cell(static_cast<int16_t>(r), static_cast<int16_t>(j));
             if (state == CellFilled)
-                marks.append(QRect(left + shape.inset, top + shape.inset, s - 2 * shape.inset,
-                                   s - 2 * shape.inset));
+                marks.add(QRect(left + shape.inset, top + shape.inset, s - 2 * shape.inset,
+                                s - 2 * shape.inset));
             else if (state == CellEmpty && s > 4)
-                marks.append(QRect(left + shape.dashLeft, top + s / 2, shape.dashWidth, 0));
-            if (marks.size() == markBatchSize)
-                flushMarks(painter, marks);
+                marks.add(QRect(left + shape.dashLeft, top + s / 2, shape.dashWidth, 0));
         }
     }
-    flushMarks(painter, marks);
 }
 
 } // namespace
