@@ -79,6 +79,7 @@ private slots:
     void zoomStopsAtTwoAndHasNoCeiling();
     void printWritesOnePageAtItsOwnSizeAndRestoresZoom();
     void cancelledPrintWritesNothing();
+    void unwritablePdfIsReported();
     void faqOpensOneFreeableWindowPerPress();
     void aboutShowsTheCredits();
 };
@@ -261,6 +262,24 @@ void MainWindowCommandsTest::cancelledPrintWritesNothing()
     actionNamed(window, QStringLiteral("&Print to pdf..."))->trigger();
     QVERIFY(answer.answered());
     QCOMPARE(folder.entryList(QDir::Files), QStringList());
+    QCOMPARE(gridViewOf(window)->cellSize(), 8);
+}
+
+void MainWindowCommandsTest::unwritablePdfIsReported()
+{
+    AppTree tree;
+    tree.writeSample(solvablePicture);
+    tree.enter();
+    MainWindow window;
+    // A folder of that name cannot be made while a file holds it.
+    const QString blocker = tree.path(QStringLiteral("blocker"));
+    writeTextFile(blocker, "not a folder");
+    const QString pdf = blocker + QStringLiteral("/grid.pdf");
+
+    ModalAnswer answer(chooseFile(pdf));
+    actionNamed(window, QStringLiteral("&Print to pdf..."))->trigger();
+    QVERIFY(answer.answered());
+    QVERIFY2(statusOf(window).contains(pdf), qPrintable(statusOf(window)));
     QCOMPARE(gridViewOf(window)->cellSize(), 8);
 }
 
