@@ -57,42 +57,37 @@ MainWindow::MainWindow()
 
 void MainWindow::createActions()
 {
-    const auto makeAction
-        = [this](const char *iconFile, const QString &text, const QString &statusTip) {
-              QAction *action
-                  = iconFile ? new QAction(QIcon(iconFile), text, this) : new QAction(text, this);
-              action->setStatusTip(statusTip);
-              return action;
-          };
+    // An empty shortcut text leaves the action without a key.
+    const auto makeAction = [this](const char *iconFile, const QString &text,
+                                   const QString &shortcut, const QString &statusTip) {
+        QAction *action
+            = iconFile ? new QAction(QIcon(iconFile), text, this) : new QAction(text, this);
+        if (!shortcut.isEmpty())
+            action->setShortcut(QKeySequence(shortcut));
+        action->setStatusTip(statusTip);
+        return action;
+    };
 
-    openAct = makeAction("../images/open.png", tr("&Open..."), tr("Open an existing file"));
-    openAct->setShortcut(QKeySequence(tr("Ctrl+O")));
+    openAct = makeAction("../images/open.png", tr("&Open..."), tr("Ctrl+O"),
+                         tr("Open an existing file"));
     connect(openAct, &QAction::triggered, this, &MainWindow::open);
-
-    printAct
-        = makeAction("../images/print.png", tr("&Print to pdf..."), tr("Print the griddle to pdf"));
-    printAct->setShortcut(QKeySequence(tr("Ctrl+P")));
+    printAct = makeAction("../images/print.png", tr("&Print to pdf..."), tr("Ctrl+P"),
+                          tr("Print the griddle to pdf"));
     connect(printAct, &QAction::triggered, this, &MainWindow::print);
-
-    solveAct = makeAction("../images/play.png", tr("&Solve"), tr("Solve a griddler"));
-    solveAct->setShortcut(QKeySequence(tr("Ctrl+S")));
+    solveAct = makeAction("../images/play.png", tr("&Solve"), tr("Ctrl+S"), tr("Solve a griddler"));
     connect(solveAct, &QAction::triggered, this, &MainWindow::solve);
-
-    quitAct = makeAction("../images/quit.png", tr("Quit"), tr("Quit App"));
+    quitAct = makeAction("../images/quit.png", tr("Quit"), QString(), tr("Quit App"));
     connect(quitAct, &QAction::triggered, this, &QWidget::close);
-
-    aboutAct = makeAction(nullptr, tr("&About"), tr("Show the application's About box"));
+    aboutAct = makeAction(nullptr, tr("&About"), QString(), tr("Show the application's About box"));
     connect(aboutAct, &QAction::triggered, this, &MainWindow::about);
-
-    plusAct
-        = makeAction("../images/zoom_in.png", tr("&Plus"), tr("Increase the grid and font size"));
+    plusAct = makeAction("../images/zoom_in.png", tr("&Plus"), QString(),
+                         tr("Increase the grid and font size"));
     connect(plusAct, &QAction::triggered, this, &MainWindow::plus);
-
-    minusAct
-        = makeAction("../images/zoom_out.png", tr("&Minus"), tr("Decrease the grid and font size"));
+    minusAct = makeAction("../images/zoom_out.png", tr("&Minus"), QString(),
+                          tr("Decrease the grid and font size"));
     connect(minusAct, &QAction::triggered, this, &MainWindow::minus);
-
-    faqAct = makeAction("../images/help.png", tr("&Faq"), tr("frequently asked question"));
+    faqAct
+        = makeAction("../images/help.png", tr("&Faq"), QString(), tr("frequently asked question"));
     connect(faqAct, &QAction::triggered, this, &MainWindow::faq);
 }
 
