@@ -108,6 +108,7 @@ private:
     bool runPass(ProgressCallback callback, int userValue);
     uint8_t solveLine(ClueList &clues, GridLine line, int32_t *steps);
     uint8_t overlapLine(ClueList &clues, std::span<int32_t> line);
+    bool placementFits(const ClueList &clues, std::span<const int32_t> line);
     uint8_t enumeratePlacements(ClueList &clues, std::span<int32_t> line, int32_t beforeSum,
                                 int32_t *steps, bool &writeIntersection);
     uint8_t nextPlacement(std::span<BlockState> blocks, std::span<const int32_t> intersection,

@@ -202,5 +202,8 @@ uint8_t CMalovanaKrizovka::overlapLine(ClueList &clues, std::span<int32_t> line)
         marker.mark(std::max(lowest(i), highest(i)) + left[i].length,
                     std::min(lowest(i + 1), highest(i + 1)), CellEmpty);
     marker.mark(std::max(lowest(n - 1), highest(n - 1)) + left[n - 1].length, length, CellEmpty);
-    return marker.decidedNew && !marker.contradicted ? 1 : 0;
+    // The marks follow from the clues only if some placement fits the line.
+    if (!marker.decidedNew || marker.contradicted || !placementFits(clues, line))
+        return 0;
+    return 1;
 }

@@ -118,6 +118,11 @@ uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_
     std::span<int32_t> placement(scratch.placement);
     std::span<int32_t> intersection(scratch.intersection);
 
+    // On a line decided at entry only the placement that matches it agrees.
+    // Once it is found, the search for a further placement (exponential here,
+    // as none exists) can only lower latest starts, which later walks of a
+    // decided line never consult; it is skipped.
+    const bool decidedAtEntry = std::find(line.begin(), line.end(), CellUnknown) == line.end();
     bool first = true;
     bool keepGoing = true;
     bool fixedDone = false;
@@ -140,6 +145,8 @@ uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_
             else if (!fixedDone)
                 fixedDone = fixBlocksThatCannotMove(blocks, line, intersection);
         }
+        if (!keepGoing && decidedAtEntry)
+            break;
         const std::span<const int32_t> agreed = first ? std::span<const int32_t>() : intersection;
         if (!nextPlacement(blocks, agreed, line) || !keepGoing)
             break;
