@@ -14,6 +14,7 @@
 #include <QString>
 #include <QVector>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,6 +45,17 @@ IndexRange indicesWithin(int origin, int step, int count, int low, int high)
              std::min(count - 1, floorDiv(high - origin, step) + 1) };
 }
 
+// A painter that puts pixels straight onto an image or the screen: no scaling
+// and whole-pixel offsets. Only there are the shortcuts below pixel-exact.
+bool paintsWholePixels(const QPainter &painter)
+{
+    const QTransform transform = painter.deviceTransform();
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
+        && transform.type() <= QTransform::TxTranslate
+        && transform.dx() == std::trunc(transform.dx())
+        && transform.dy() == std::trunc(transform.dy());
+}
+
 // Base-line points of clue texts that can put ink into `area`: a text reaches at
 // most its ascent above and its descent below the base line, and from its start
 // at most the width of the longest text to the right; `pad` covers bearings.
@@ -66,7 +78,7 @@ class ClueTextDrawer
 public:
     explicit ClueTextDrawer(QPainter &target)
         : painter(target)
-        , reuseLayouts(target.paintEngine() && target.paintEngine()->type() == QPaintEngine::Raster)
+        , reuseLayouts(paintsWholePixels(target))
         , ascent(QFontMetricsF(target.font(), target.device()).ascent())
     { }
 
@@ -184,18 +196,17 @@ MarkShape markShape(int s, GridStyle style)
 }
 
 // A mark is its rectangle filled with the black brush and outlined with the
-// pen. With a plain one-pixel black pen on a raster device the outline runs
-// along the rectangle's last column and row, so the mark is exactly the filled
-// rectangle one pixel wider and higher: filling that alone halves the work.
+// pen. With a plain one-pixel black pen the outline runs along the rectangle's
+// last column and row, so the mark is exactly the filled rectangle one pixel
+// wider and higher: filling that alone halves the work.
 bool marksAreSolidRects(const QPainter &painter)
 {
     const QPen pen = painter.pen();
-    const QTransform transform = painter.worldTransform();
-    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
-        && !painter.testRenderHint(QPainter::Antialiasing) && pen.style() == Qt::SolidLine
-        && pen.color() == QColor(Qt::black) && pen.widthF() <= 1
-        && transform.type() <= QTransform::TxTranslate && transform.dx() == int(transform.dx())
-        && transform.dy() == int(transform.dy());
+    return paintsWholePixels(painter) && !painter.testRenderHint(QPainter::Antialiasing)
+        && painter.compositionMode() == QPainter::CompositionMode_SourceOver
+        && painter.opacity() == 1.0 && pen.style() == Qt::SolidLine
+        && pen.brush().style() == Qt::SolidPattern && pen.color() == QColor(Qt::black)
+        && (pen.widthF() == 0.0 || pen.widthF() == 1.0);
 }
 
 class MarkBatch

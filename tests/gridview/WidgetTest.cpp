@@ -55,7 +55,6 @@ private slots:
     void emptyPuzzleIsTwoCellsSquare();
     void gridEdgesFollowTheLongestClueLists_data();
     void gridEdgesFollowTheLongestClueLists();
-    void printingSizeIsUndoneBySettingTheSizeBack();
     void cellSizesThatCannotBeDrawnAreKeptInRange();
     void unreadableFileKeepsThePuzzleAndSaysWhy();
     void captionShowsANonAsciiPathAsItIs();
@@ -115,18 +114,6 @@ void WidgetTest::gridEdgesFollowTheLongestClueLists()
     // Row 0's first clue starts at the band's left edge, column 0's first
     // clue's base line is two cells below the band's top plus a half cell.
     QCOMPARE(recording.texts.front().baseLine.toPoint(), QPoint(0, gridCorner.y() + cellSize));
-}
-
-void WidgetTest::printingSizeIsUndoneBySettingTheSizeBack()
-{
-    zdWidget widget;
-    widget.setCellSize(8);
-    widget.load(folder.write("ten-by-fifteen.zd", tenByFifteen));
-    const int saved = widget.cellSize();
-    widget.setCellSize(64);
-    QCOMPARE(widget.size(), QSize(1472, 1280));
-    widget.setCellSize(saved);
-    QCOMPARE(widget.size(), QSize(184, 160));
 }
 
 void WidgetTest::cellSizesThatCannotBeDrawnAreKeptInRange()
