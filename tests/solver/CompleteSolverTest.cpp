@@ -1,0 +1,131 @@
+#include "BruteForceCount.h"
+#include "RandomPicture.h"
+#include "SolverTestHelpers.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+
+namespace {
+
+// Checks a result against the solutions an enumeration found (all of them, or
+// the first two when there are more).
+void expectAgreesWithEnumeration(const PuzzleClues &clues, const SolveResult &result,
+                                 const std::vector<std::vector<std::string>> &solutions)
+{
+    CMalovanaKrizovka model;
+    clues.applyTo(model);
+    switch (solutions.size()) {
+    case 0:
+        EXPECT_EQ(result.verdict, Verdict::None);
+        break;
+    case 1:
+        ASSERT_EQ(result.verdict, Verdict::Unique);
+        EXPECT_EQ(pictureOf(result.solution, clues.columns), solutions[0]);
+        EXPECT_EQ(result.known, result.solution);
+        break;
+    default:
+        ASSERT_EQ(result.verdict, Verdict::Multiple);
+        EXPECT_NE(result.solution, result.other);
+        EXPECT_TRUE(solutionMatchesClues(model, result.solution));
+        EXPECT_TRUE(solutionMatchesClues(model, result.other));
+        EXPECT_EQ(result.grade, Grade::Search);
+    }
+}
+
+std::vector<std::string> fourByFour(unsigned bits)
+{
+    std::vector<std::string> picture(4, std::string(4, '.'));
+    for (int i = 0; i < 16; ++i)
+        if (bits >> i & 1u)
+            picture[i / 4][i % 4] = '#';
+    return picture;
+}
+
+// Pictures with the same clues are exactly the solutions of those clues.
+TEST(CompleteSolver, EveryFourByFourPuzzleGetsTheVerdictOfItsSolutionCount)
+{
+    std::map<std::pair<std::vector<std::vector<int>>, std::vector<std::vector<int>>>,
+             std::vector<unsigned>>
+        picturesByClues;
+    for (unsigned bits = 0; bits < (1u << 16); ++bits) {
+        const PuzzleClues clues = PuzzleClues::fromPicture(fourByFour(bits));
+        picturesByClues[{ clues.rowClues, clues.columnClues }].push_back(bits);
+    }
+    for (const auto &[key, pictures] : picturesByClues) {
+        const PuzzleClues clues = PuzzleClues::fromPicture(fourByFour(pictures[0]));
+        const SolveResult result = solveClues(clues);
+        std::vector<std::vector<std::string>> solutions;
+        for (size_t i = 0; i < pictures.size() && i < 2; ++i)
+            solutions.push_back(fourByFour(pictures[i]));
+        expectAgreesWithEnumeration(clues, result, solutions);
+        if (HasFailure())
+            FAIL() << "first picture " << pictures[0];
+    }
+}
+
+// Made-up clues mostly have no solution; pictures supply the rest.
+TEST(CompleteSolver, RandomFiveByFiveCluesAgreeWithEnumeration)
+{
+    const std::vector<std::vector<int>> fiveCellClues
+        = { { 0 },    { 1 },    { 2 },    { 3 },    { 4 },    { 5 },      { 1, 1 },
+            { 1, 2 }, { 2, 1 }, { 1, 3 }, { 3, 1 }, { 2, 2 }, { 1, 1, 1 } };
+    std::mt19937 random(5);
+    for (int round = 0; round < 3000; ++round) {
+        PuzzleClues clues;
+        if (round % 2 == 0) {
+            clues = PuzzleClues::fromPicture(randomPicture(5, 5, 0.5, random));
+        } else {
+            clues.rows = clues.columns = 5;
+            for (int i = 0; i < 5; ++i) {
+                clues.rowClues.push_back(fiveCellClues[random() % fiveCellClues.size()]);
+                clues.columnClues.push_back(fiveCellClues[random() % fiveCellClues.size()]);
+            }
+        }
+        expectAgreesWithEnumeration(clues, solveClues(clues), bruteForceSolutions(clues, 2));
+        if (HasFailure())
+            FAIL() << "round " << round;
+    }
+}
+
+TEST(CompleteSolver, RandomPicturesUpToTenByTenAgreeWithIndependentCount)
+{
+    std::mt19937 random(10);
+    for (int round = 0; round < 120; ++round) {
+        const int rows = 6 + round % 5;
+        const int columns = 10 - round % 4;
+        const double density = round % 3 == 0 ? 0.7 : 0.5;
+        const auto picture = randomPicture(rows, columns, density, random);
+        const PuzzleClues clues = PuzzleClues::fromPicture(picture);
+        const SolveResult result = solveClues(clues);
+        expectAgreesWithEnumeration(clues, result, bruteForceSolutions(clues, 2));
+        EXPECT_TRUE(knownAgreesWith(result.known, picture));
+        if (HasFailure())
+            FAIL() << "round " << round;
+    }
+}
+
+// At larger sizes no enumeration is feasible: the picture itself is a
+// solution, so it must be the unique one or one of two that differ, and the
+// cells decided for sure must agree with it.
+TEST(CompleteSolver, LargerRandomPicturesGiveSolutionsThatMeetTheClues)
+{
+    std::mt19937 random(25);
+    for (int round = 0; round < 12; ++round) {
+        const int size = 15 + round;
+        const auto picture = randomPicture(size, size, round % 2 ? 0.6 : 0.5, random);
+        CMalovanaKrizovka model;
+        PuzzleClues::fromPicture(picture).applyTo(model);
+        const SolveResult result = solveCompletely(model);
+        ASSERT_NE(result.verdict, Verdict::None);
+        ASSERT_NE(result.verdict, Verdict::Timeout);
+        EXPECT_TRUE(solutionMatchesClues(model, result.solution));
+        EXPECT_TRUE(knownAgreesWith(result.known, picture));
+        if (result.verdict == Verdict::Unique)
+            EXPECT_EQ(pictureOf(result.solution, size), picture);
+        else
+            EXPECT_TRUE(solutionMatchesClues(model, result.other));
+    }
+}
+
+} // namespace
