@@ -137,6 +137,32 @@ void packToTheLeft(Blocks blocks, int32_t length)
         block.position = block.earliestStart;
 }
 
+// Whether the settled blocks form a placement that agrees with the line: in
+// order, inside it, over no empty cell and leaving no filled cell uncovered.
+// This is the usual case, and it spares the full check for a fitting placement.
+bool blocksAgreeWithLine(Blocks blocks, Line line)
+{
+    const auto length = static_cast<int32_t>(line.size());
+    int32_t next = 0; // first cell not yet checked
+    for (const BlockState &block : blocks) {
+        if (block.position < next || block.position + block.length > length)
+            return false;
+        for (int32_t c = next; c < block.position; ++c)
+            if (line[c] == CellFilled)
+                return false;
+        for (int32_t c = block.position; c < block.position + block.length; ++c)
+            if (line[c] == CellEmpty)
+                return false;
+        next = block.position + block.length;
+        if (next < length && line[next] == CellFilled)
+            return false;
+    }
+    for (int32_t c = next; c < length; ++c)
+        if (line[c] == CellFilled)
+            return false;
+    return true;
+}
+
 // Marks cells [from, to) of the line; tells whether an unknown cell became
 // decided and whether a decided cell was asked to change.
 struct Marker
@@ -203,7 +229,9 @@ uint8_t CMalovanaKrizovka::overlapLine(ClueList &clues, std::span<int32_t> line)
                     std::min(lowest(i + 1), highest(i + 1)), CellEmpty);
     marker.mark(std::max(lowest(n - 1), highest(n - 1)) + left[n - 1].length, length, CellEmpty);
     // The marks follow from the clues only if some placement fits the line.
-    if (!marker.decidedNew || marker.contradicted || !placementFits(clues, line))
+    if (!marker.decidedNew || marker.contradicted)
+        return 0;
+    if (!blocksAgreeWithLine(left, line) && !placementFits(clues, line))
         return 0;
     return 1;
 }
