@@ -1,6 +1,7 @@
 #include "Propagation.h"
 
 #include "CMalovanaKrizovka.h"
+#include "LineBits.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
@@ -13,9 +14,30 @@ Propagator::Propagator(const PuzzleLines &puzzleLines, SolveBudget &solveBudget)
     , queued(static_cast<size_t>(puzzleLines.lineCount()), 0)
 {
     trail.reserve(cells.size());
+    size_t offset = 0;
+    for (int line = 0; line < lines.lineCount(); ++line) {
+        lineOffset.push_back(offset);
+        offset += 2 * static_cast<size_t>(LineSolver::wordsFor(lines.lineLength(line)));
+    }
+    lineBits.assign(offset, 0);
     const int longest = std::max(lines.rows(), lines.columns());
-    lineCells.resize(longest);
-    lineDecided.resize(longest);
+    decidedFilled.resize(LineSolver::wordsFor(longest));
+    decidedEmpty.resize(LineSolver::wordsFor(longest));
+}
+
+void Propagator::markLineCell(int line, int position, uint8_t state)
+{
+    const int words = LineSolver::wordsFor(lines.lineLength(line));
+    uint64_t *filled = lineBits.data() + lineOffset[line];
+    LineBits::set(state == CellFilled ? filled : filled + words, position);
+}
+
+void Propagator::clearLineCell(int line, int position)
+{
+    const int words = LineSolver::wordsFor(lines.lineLength(line));
+    uint64_t *filled = lineBits.data() + lineOffset[line];
+    LineBits::clear(filled, position);
+    LineBits::clear(filled + words, position);
 }
 
 bool Propagator::assign(int cell, uint8_t state)
@@ -24,8 +46,12 @@ bool Propagator::assign(int cell, uint8_t state)
         return cells[cell] == state;
     cells[cell] = state;
     trail.push_back(cell);
-    queueLine(lines.rowOf(cell));
-    queueLine(lines.columnLineOf(cell));
+    const int row = lines.rowOf(cell);
+    const int column = lines.columnLineOf(cell);
+    markLineCell(row, column - lines.rows(), state);
+    markLineCell(column, row, state);
+    queueLine(row);
+    queueLine(column);
     return true;
 }
 
@@ -81,26 +107,46 @@ bool Propagator::solveLine(int line)
 {
     ++solveCount;
     const int length = lines.lineLength(line);
-    for (int p = 0; p < length; ++p)
-        lineCells[p] = cells[lines.cellAt(line, p)];
-    if (!lineSolver.solve(lines.clues(line), lines.clueCount(line), lineCells.data(), length,
-                          lineDecided.data()))
+    const int words = LineSolver::wordsFor(length);
+    const uint64_t *filled = lineBits.data() + lineOffset[line];
+    const uint64_t *empty = filled + words;
+    if (!lineSolver.solve(lines.clues(line), lines.clueCount(line), filled, empty, length,
+                          decidedFilled.data(), decidedEmpty.data()))
         return false;
-    const bool row = lines.isRow(line);
-    for (int p = 0; p < length; ++p) {
-        if (lineDecided[p] == lineCells[p])
-            continue;
-        const int cell = lines.cellAt(line, p);
-        cells[cell] = lineDecided[p];
-        trail.push_back(cell);
-        queueLine(row ? lines.columnLineOf(cell) : lines.rowOf(cell));
+    for (int w = 0; w < words; ++w) {
+        const uint64_t newFilled = decidedFilled[w] & ~filled[w];
+        const uint64_t newEmpty = decidedEmpty[w] & ~empty[w];
+        decideBits(line, w, newFilled, CellFilled);
+        decideBits(line, w, newEmpty, CellEmpty);
     }
     return true;
 }
 
+void Propagator::decideBits(int line, int word, uint64_t bits, uint8_t state)
+{
+    const bool row = lines.isRow(line);
+    while (bits != 0) {
+        const int position = word * 64 + __builtin_ctzll(bits);
+        bits &= bits - 1;
+        const int cell = lines.cellAt(line, position);
+        cells[cell] = state;
+        trail.push_back(cell);
+        const int crossing = row ? lines.columnLineOf(cell) : lines.rowOf(cell);
+        markLineCell(line, position, state);
+        markLineCell(crossing, row ? lines.rowOf(cell) : cell % lines.columns(), state);
+        queueLine(crossing);
+    }
+}
+
 void Propagator::undo(size_t trailMark)
 {
-    for (size_t i = trailMark; i < trail.size(); ++i)
-        cells[trail[i]] = CellUnknown;
+    for (size_t i = trailMark; i < trail.size(); ++i) {
+        const int cell = trail[i];
+        cells[cell] = CellUnknown;
+        const int row = lines.rowOf(cell);
+        const int column = lines.columnLineOf(cell);
+        clearLineCell(row, column - lines.rows());
+        clearLineCell(column, row);
+    }
     trail.resize(trailMark);
 }

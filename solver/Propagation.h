@@ -50,9 +50,12 @@ public:
     int64_t lineSolves() const { return solveCount; }
 
 private:
+    void markLineCell(int line, int position, uint8_t state);
+    void clearLineCell(int line, int position);
     void queueLine(int line);
     void clearQueue();
     bool solveLine(int line);
+    void decideBits(int line, int word, uint64_t bits, uint8_t state);
 
     const PuzzleLines &lines;
     SolveBudget &budget;
@@ -63,7 +66,10 @@ private:
     size_t queueHead = 0;
     size_t queueSize = 0;
     std::vector<uint8_t> queued;
-    std::vector<uint8_t> lineCells;
-    std::vector<uint8_t> lineDecided;
+    // Per line, the filled and the empty cells as bit sets (see LineSolver).
+    std::vector<uint64_t> lineBits;
+    std::vector<size_t> lineOffset; // where line's filled set starts; empty follows
+    std::vector<uint64_t> decidedFilled;
+    std::vector<uint64_t> decidedEmpty;
     int64_t solveCount = 0;
 };

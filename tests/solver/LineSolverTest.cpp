@@ -19,14 +19,6 @@ std::vector<uint8_t> cellsOf(const std::string &picture)
     return cells;
 }
 
-std::string pictureOf(const std::vector<uint8_t> &cells)
-{
-    std::string picture;
-    for (uint8_t cell : cells)
-        picture += cell == CellFilled ? '#' : cell == CellEmpty ? '.' : '?';
-    return picture;
-}
-
 std::vector<int> runsOf(unsigned bits, int length)
 {
     std::vector<int> runs;
@@ -43,15 +35,34 @@ std::vector<int> runsOf(unsigned bits, int length)
 }
 
 // "" when no placement fits, else the decided cells.
+std::string solveLine(LineSolver &solver, const std::vector<int> &clues, const std::string &known)
+{
+    const int length = static_cast<int>(known.size());
+    const int words = LineSolver::wordsFor(length);
+    std::vector<uint64_t> filled(words), empty(words), decidedFilled(words), decidedEmpty(words);
+    for (int i = 0; i < length; ++i) {
+        if (known[i] == '#')
+            filled[i / 64] |= uint64_t { 1 } << (i % 64);
+        if (known[i] == '.')
+            empty[i / 64] |= uint64_t { 1 } << (i % 64);
+    }
+    if (!solver.solve(clues.data(), static_cast<int>(clues.size()), filled.data(), empty.data(),
+                      length, decidedFilled.data(), decidedEmpty.data()))
+        return "";
+    std::string decided;
+    for (int i = 0; i < length; ++i) {
+        const bool isFilled = decidedFilled[i / 64] >> (i % 64) & 1u;
+        const bool isEmpty = decidedEmpty[i / 64] >> (i % 64) & 1u;
+        EXPECT_FALSE(isFilled && isEmpty) << "cell " << i;
+        decided += isFilled ? '#' : isEmpty ? '.' : '?';
+    }
+    return decided;
+}
+
 std::string solveLine(const std::vector<int> &clues, const std::string &known)
 {
     LineSolver solver;
-    std::vector<uint8_t> cells = cellsOf(known);
-    std::vector<uint8_t> decided(cells.size());
-    if (!solver.solve(clues.data(), static_cast<int>(clues.size()), cells.data(),
-                      static_cast<int>(cells.size()), decided.data()))
-        return "";
-    return pictureOf(decided);
+    return solveLine(solver, clues, known);
 }
 
 struct LineCase
@@ -128,18 +139,63 @@ TEST(LineSolver, MatchesEnumerationOfAllLinesUpToTwelveCells)
     }
 }
 
-TEST(LineSolver, ReusedScratchGivesTheSameAnswerForShortLineAfterLongOne)
+// Lines longer than one 64-bit word, shifted across the word boundary, and a
+// short line after them (the scratch tables must not leak between lines).
+TEST(LineSolver, LinesAcrossWordBoundariesMatchTheirShortCounterpart)
 {
     LineSolver solver;
-    const std::vector<int> longClues = { 3, 1, 4, 1, 5 };
-    std::vector<uint8_t> longLine = cellsOf(std::string(30, '?'));
-    std::vector<uint8_t> decided(30);
-    ASSERT_TRUE(solver.solve(longClues.data(), 5, longLine.data(), 30, decided.data()));
-    const std::vector<int> shortClues = { 2, 1 };
-    std::vector<uint8_t> shortLine = cellsOf("????");
-    ASSERT_TRUE(solver.solve(shortClues.data(), 2, shortLine.data(), 4, decided.data()));
-    decided.resize(4);
-    EXPECT_EQ(pictureOf(decided), "##.#");
+    const std::vector<int> clues = { 2, 1, 3 };
+    const std::string shortLine = "???#.?????";
+    const std::string shortAnswer = solveLine(solver, clues, shortLine);
+    ASSERT_EQ(shortAnswer, "???#.??#??");
+    for (int padding : { 54, 60, 63, 64, 100, 128, 200 }) {
+        // Known-empty padding on the left leaves the answer unchanged.
+        const std::string padded = std::string(padding, '.') + shortLine;
+        EXPECT_EQ(solveLine(solver, clues, padded), std::string(padding, '.') + shortAnswer)
+            << padding;
+        const std::string openEnd = shortLine + std::string(padding, '.');
+        EXPECT_EQ(solveLine(solver, clues, openEnd), shortAnswer + std::string(padding, '.'))
+            << padding;
+    }
+    EXPECT_EQ(solveLine(solver, { 129 }, std::string(130, '?')), "?" + std::string(128, '#') + "?");
+    EXPECT_EQ(solveLine(solver, { 1, 1 }, "???"), "#.#");
+}
+
+// A line and its mirror image have mirrored answers; long random lines
+// cross several word boundaries, where shifts and carries go wrong first.
+TEST(LineSolver, MirroredLongLinesGiveMirroredAnswers)
+{
+    LineSolver solver;
+    std::mt19937 random(64);
+    for (int round = 0; round < 400; ++round) {
+        const int length = 60 + static_cast<int>(random() % 140);
+        std::string picture(length, '.');
+        for (char &cell : picture)
+            if (random() % 5 < 3)
+                cell = '#';
+        std::vector<int> clues;
+        int run = 0;
+        for (int i = 0; i <= length; ++i) {
+            if (i < length && picture[i] == '#') {
+                ++run;
+            } else if (run > 0) {
+                clues.push_back(run);
+                run = 0;
+            }
+        }
+        std::string known(length, '?');
+        for (int i = 0; i < length; ++i)
+            if (random() % 4 == 0)
+                known[i] = picture[i];
+        const std::string answer = solveLine(solver, clues, known);
+        ASSERT_FALSE(answer.empty()) << known; // the picture itself fits
+        for (int i = 0; i < length; ++i)
+            ASSERT_TRUE(answer[i] == '?' || answer[i] == picture[i]) << known;
+        const std::vector<int> mirroredClues(clues.rbegin(), clues.rend());
+        const std::string mirrored(answer.rbegin(), answer.rend());
+        ASSERT_EQ(solveLine(solver, mirroredClues, std::string(known.rbegin(), known.rend())),
+                  mirrored);
+    }
 }
 
 } // namespace

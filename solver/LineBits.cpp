@@ -1,0 +1,95 @@
+#include "LineBits.h"
+
+#include <algorithm>
+
+namespace LineBits {
+
+void shiftUp(uint64_t *dst, const uint64_t *src, int shift, int words)
+{
+    const int wordShift = shift >> 6;
+    const int bitShift = shift & 63;
+    for (int w = words - 1; w >= 0; --w) {
+        const int from = w - wordShift;
+        uint64_t value = 0;
+        if (from >= 0) {
+            value = src[from] << bitShift;
+            if (bitShift != 0 && from >= 1)
+                value |= src[from - 1] >> (64 - bitShift);
+        }
+        dst[w] = value;
+    }
+}
+
+void shiftDown(uint64_t *dst, const uint64_t *src, int shift, int words)
+{
+    const int wordShift = shift >> 6;
+    const int bitShift = shift & 63;
+    for (int w = 0; w < words; ++w) {
+        const int from = w + wordShift;
+        uint64_t value = 0;
+        if (from < words) {
+            value = src[from] >> bitShift;
+            if (bitShift != 0 && from + 1 < words)
+                value |= src[from + 1] << (64 - bitShift);
+        }
+        dst[w] = value;
+    }
+}
+
+void add(uint64_t *dst, const uint64_t *a, const uint64_t *b, int words)
+{
+    uint64_t carry = 0;
+    for (int w = 0; w < words; ++w) {
+        const uint64_t sum = a[w] + b[w];
+        const uint64_t carryOut = sum < a[w] ? 1 : 0;
+        dst[w] = sum + carry;
+        carry = carryOut | (dst[w] < sum ? 1 : 0);
+    }
+}
+
+namespace {
+
+uint64_t reverseWord(uint64_t x)
+{
+    x = ((x >> 1) & 0x5555555555555555u) | ((x & 0x5555555555555555u) << 1);
+    x = ((x >> 2) & 0x3333333333333333u) | ((x & 0x3333333333333333u) << 2);
+    x = ((x >> 4) & 0x0F0F0F0F0F0F0F0Fu) | ((x & 0x0F0F0F0F0F0F0F0Fu) << 4);
+    return __builtin_bswap64(x);
+}
+
+} // namespace
+
+// Reversing all words maps bit p to bit 64 * words - 1 - p; a shift down
+// then moves bit `top` to bit 0.
+void reverse(uint64_t *dst, const uint64_t *src, int top, int words)
+{
+    for (int w = 0; w < words; ++w)
+        dst[w] = reverseWord(src[words - 1 - w]);
+    shiftDown(dst, dst, 64 * words - 1 - top, words);
+}
+
+void keepRunStarts(uint64_t *set, int length, int words, uint64_t *scratch)
+{
+    int covered = 1;
+    while (covered < length) {
+        const int step = std::min(covered, length - covered);
+        shiftDown(scratch, set, step, words);
+        for (int w = 0; w < words; ++w)
+            set[w] &= scratch[w];
+        covered += step;
+    }
+}
+
+void smearUp(uint64_t *set, int length, int words, uint64_t *scratch)
+{
+    int covered = 1;
+    while (covered < length) {
+        const int step = std::min(covered, length - covered);
+        shiftUp(scratch, set, step, words);
+        for (int w = 0; w < words; ++w)
+            set[w] |= scratch[w];
+        covered += step;
+    }
+}
+
+} // namespace LineBits
