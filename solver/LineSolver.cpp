@@ -82,6 +82,9 @@ bool LineSolver::solve(const int *clues, int clueCount, const uint64_t *filled,
                        const uint64_t *empty, int lineLength, uint64_t *decidedFilled,
                        uint64_t *decidedEmpty)
 {
+    if (lineLength < 64)
+        return solveShort(clues, clueCount, filled[0], empty[0], lineLength, decidedFilled[0],
+                          decidedEmpty[0]);
     prepare(clueCount, lineLength);
     uint64_t *mayBeEmpty = masks.data();
     uint64_t *mayBeFilled = mayBeEmpty + words;

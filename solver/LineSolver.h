@@ -35,6 +35,10 @@ public:
     static int wordsFor(int length) { return length / 64 + 1; }
 
 private:
+    // One-word version for lines of at most 63 cells.
+    bool solveShort(const int *clues, int clueCount, uint64_t filled, uint64_t empty,
+                    int lineLength, uint64_t &decidedFilled, uint64_t &decidedEmpty);
+
     struct Line
     {
         const uint64_t *mayBeEmpty;
@@ -58,4 +62,5 @@ private:
     std::vector<uint64_t> runStarts;
     std::vector<uint64_t> reversedRunStarts;
     std::vector<uint64_t> temps;
+    std::vector<uint64_t> shortPrefix;
 };

@@ -96,9 +96,9 @@ TEST(LineSolver, DecidesWhatEveryPlacementAgreesOnInHandPickedLines)
         EXPECT_EQ(solveLine(c.clues, c.known), c.decided) << c.known;
 }
 
-// Every line of up to 12 cells: random clues (from a random line, or made
-// up) and random known cells, compared with the agreement of all fitting
-// lines found by enumeration.
+// Every line of up to 12 cells (alone and padded past one machine word): random clues (from a
+// random line, or made up) and random known cells, compared with the agreement of all fitting lines
+// found by enumeration.
 TEST(LineSolver, MatchesEnumerationOfAllLinesUpToTwelveCells)
 {
     std::mt19937 random(20261207);
@@ -135,6 +135,11 @@ TEST(LineSolver, MatchesEnumerationOfAllLinesUpToTwelveCells)
             }
             ASSERT_EQ(solveLine(clues, known), expected)
                 << "length " << length << " known " << known;
+            // Lines of 64 cells and more take the multi-word path: known
+            // empty padding must not change the answer there either.
+            const std::string padding(70, '.');
+            ASSERT_EQ(solveLine(clues, known + padding), expected.empty() ? "" : expected + padding)
+                << "padded, known " << known;
         }
     }
 }
