@@ -191,7 +191,7 @@ uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
             }
         }
     }
-    if (!advanceFrom(s, blocks, intersection, line))
+    if (advanceFrom(s, blocks, intersection, line) < 0)
         return 0;
 
     // Every run of filled cells must end under a block.
@@ -203,7 +203,7 @@ uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
         if (b == -1) {
             hopeless = true;
         } else if (b >= 0) {
-            if (!advanceFrom(b, blocks, intersection, line))
+            if (advanceFrom(b, blocks, intersection, line) < 0)
                 return 0;
             hopeless = false;
             c = -1;
@@ -212,7 +212,9 @@ uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
     if (hopeless)
         return 0;
 
-    // No block may touch a filled cell or cover an empty one.
+    // No block may touch a filled cell or cover an empty one. After a move
+    // the check starts again from the first block that moved: the blocks
+    // before it are where they were and were already found clear.
     for (int32_t b = 0; b < n; ++b) {
         BlockState &block = blocks[b];
         if (!blockConflicts(block, line))
@@ -223,20 +225,22 @@ uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
             repackFollowingBlocks(blocks, static_cast<std::size_t>(b));
             for (int32_t i = b + 1; i < n; ++i)
                 blocks[i].earliestStart = std::max(blocks[i].earliestStart, blocks[i].position);
-        } else {
-            if (block.position == block.latestStart && block.latestStart > 0)
-                --block.latestStart;
-            if (!advanceFrom(b, blocks, intersection, line))
-                return 0;
+            --b;
+            continue;
         }
-        b = -1;
+        if (block.position == block.latestStart && block.latestStart > 0)
+            --block.latestStart;
+        const int32_t moved = advanceFrom(b, blocks, intersection, line);
+        if (moved < 0)
+            return 0;
+        b = moved - 1;
     }
     return 1;
 }
 
-bool CMalovanaKrizovka::advanceFrom(int32_t k, std::span<BlockState> blocks,
-                                    std::span<const int32_t> intersection,
-                                    std::span<const int32_t> line)
+int32_t CMalovanaKrizovka::advanceFrom(int32_t k, std::span<BlockState> blocks,
+                                       std::span<const int32_t> intersection,
+                                       std::span<const int32_t> line)
 {
     for (; k >= 0; --k) {
         BlockState &block = blocks[k];
@@ -245,10 +249,10 @@ bool CMalovanaKrizovka::advanceFrom(int32_t k, std::span<BlockState> blocks,
             if (!intersection.empty())
                 jumpOverSettledCells(k, blocks, intersection, line);
             repackFollowingBlocks(blocks, static_cast<std::size_t>(k));
-            return true;
+            return k;
         }
     }
-    return false;
+    return -1;
 }
 
 void CMalovanaKrizovka::jumpOverSettledCells(int32_t k, std::span<BlockState> blocks,
