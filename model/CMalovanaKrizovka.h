@@ -57,7 +57,13 @@ public:
     static void computeBlockRanges(ClueList &list, int16_t length);
     void computeAllBlockRanges();
 
-    // Fills the grid from the clues: 0 solved, 1 rejected, 2 stuck.
+    // Fills the grid from the clues and returns 0 when it is solved (every
+    // cell decided, every line showing its clues), 1 when the clues are
+    // rejected (see checkClueSums; nothing else changes) and 2 when line
+    // logic gets stuck. Writes one line per pass on standard output: "1" for
+    // a quick pass, "0" for an exhaustive one. A non-null callback hears
+    // (r + 1, -1) after row r, (-2, -2) after every row sweep, (-1, c + 1)
+    // after column c and (-1, -1) after a pass that solved every line.
     int solve(ProgressCallback callback, int userValue);
 
     // Sets both targets; 0 when the clues can be solved at all (equal totals,
@@ -95,6 +101,7 @@ protected:
     std::vector<int32_t> grid;
 
 private:
+    // The tests set cells and the method flag of a model through this.
     friend struct LineSolverTestAccess;
 
     // One line of the grid: its first cell and the distance between cells.

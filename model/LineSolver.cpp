@@ -4,6 +4,7 @@
 // contradicted, is left alone and reports no change.
 
 #include "CMalovanaKrizovka.h"
+#include "LineSteps.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 // One block of a line while a line method works on it. The clue records keep
@@ -29,23 +28,3 @@ struct LineScratch
     std::vector<int32_t> emptyBefore; // empty cells before each cell
     std::vector<uint8_t> fitsFrom, fitsFromNext; // placement checks, block by block
 };
-
-// A cell of a line, or CellUnknown for any index outside it: the methods may
-// look one cell past either end, and a block pushed off the line by
-// contradicting cells must not read beyond it.
-inline int32_t cellOrUnknown(std::span<const int32_t> line, int32_t index)
-{
-    return index >= 0 && index < static_cast<int32_t>(line.size()) ? line[index] : 0;
-}
-
-// Places every block after block k at its lowest legal start behind its
-// predecessor, never below its own earliest start. This can move a block left.
-template<typename Block> void repackFollowingBlocks(std::span<Block> blocks, std::size_t k)
-{
-    for (std::size_t i = k + 1; i < blocks.size(); ++i) {
-        const Block &previous = blocks[i - 1];
-        auto start
-            = static_cast<decltype(previous.position)>(previous.position + previous.length + 1);
-        blocks[i].position = start < blocks[i].earliestStart ? blocks[i].earliestStart : start;
-    }
-}

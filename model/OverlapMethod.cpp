@@ -8,6 +8,7 @@
 // considered together, which is what the placement enumeration is for.
 
 #include "CMalovanaKrizovka.h"
+#include "LineSteps.h"
 
 #include <algorithm>
 

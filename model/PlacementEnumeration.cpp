@@ -10,6 +10,7 @@
 // cells already decided.
 
 #include "CMalovanaKrizovka.h"
+#include "LineSteps.h"
 
 #include <algorithm>
 
