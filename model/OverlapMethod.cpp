@@ -51,7 +51,9 @@ bool coverPass(Blocks blocks, Line line)
         }
         p = block.position - 1;
         // A round that neither moves a block nor lowers p would repeat itself
-        // for ever; that happens only with a zero-length block beside others.
+        // for ever. Blocks in clue order always lower p; a zero-length block
+        // beside others would not, and such lists never reach this pass, but
+        // the pass must end whatever the positions it is handed.
         if (h == 0 || (!movesBlock && p >= scanStart))
             return moved;
     }
