@@ -6,8 +6,6 @@
 #include "CMalovanaKrizovka.h"
 #include "LineSteps.h"
 
-#include <algorithm>
-
 namespace {
 
 // Clues that admit at least one placement in a line of `length` cells: no
@@ -23,11 +21,6 @@ bool cluesFitLine(const ClueList &clues, int32_t length)
         needed += clue.length;
     }
     return needed <= length;
-}
-
-int16_t toField(int32_t value)
-{
-    return static_cast<int16_t>(std::clamp<int32_t>(value, INT16_MIN, INT16_MAX));
 }
 
 } // namespace
@@ -60,7 +53,7 @@ uint8_t CMalovanaKrizovka::solveLine(ClueList &clues, GridLine line, int32_t *st
         return 0;
     const int32_t firstMatch = clues.back().latestStart + 1;
     for (Clue &clue : clues) {
-        clue.firstMatchStart = toField(firstMatch);
+        clue.firstMatchStart = toClueField(firstMatch);
         clue.position = clue.earliestStart;
     }
     resumeFromBlock = 0;
@@ -77,7 +70,7 @@ uint8_t CMalovanaKrizovka::solveLine(ClueList &clues, GridLine line, int32_t *st
     uint8_t changed = 0;
     bool writeBack = false;
     if (fastMode) {
-        *steps = static_cast<int32_t>(static_cast<uint32_t>(*steps) + 1u);
+        countStep(steps);
         changed = overlapLine(clues, working);
         writeBack = changed != 0;
     } else {

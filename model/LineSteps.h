@@ -4,7 +4,9 @@
 
 #include "CMalovanaKrizovka.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 
 // A cell of a line, or CellUnknown for any index outside it: the methods may
@@ -25,4 +27,16 @@ template<typename Block> void repackFollowingBlocks(std::span<Block> blocks, std
             = static_cast<decltype(previous.position)>(previous.position + previous.length + 1);
         blocks[i].position = start < blocks[i].earliestStart ? blocks[i].earliestStart : start;
     }
+}
+
+// A 32-bit value stored into a 16-bit clue field, held at the field's limits.
+inline int16_t toClueField(int32_t value)
+{
+    return static_cast<int16_t>(std::clamp<int32_t>(value, INT16_MIN, INT16_MAX));
+}
+
+// One more line-solve step; the counter wraps instead of overflowing.
+inline void countStep(int32_t *steps)
+{
+    *steps = static_cast<int32_t>(static_cast<uint32_t>(*steps) + 1u);
 }

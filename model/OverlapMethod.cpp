@@ -212,8 +212,7 @@ uint8_t CMalovanaKrizovka::overlapLine(ClueList &clues, std::span<int32_t> line)
     if (blockLeftTheLine(left, length) || blockLeftTheLine(right, length))
         return 0;
     for (std::size_t i = 0; i < n; ++i)
-        clues[i].earliestStart
-            = static_cast<int16_t>(std::min<int32_t>(left[i].position, INT16_MAX));
+        clues[i].earliestStart = toClueField(left[i].position);
 
     Marker marker { line };
     auto lowest = [&](std::size_t i) {

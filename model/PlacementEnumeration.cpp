@@ -130,7 +130,7 @@ uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_
     int32_t count = 0;
     writeIntersection = false;
     for (;;) {
-        *steps = static_cast<int32_t>(static_cast<uint32_t>(*steps) + 1u);
+        countStep(steps);
         if (buildPlacement(blocks, placement, line)) {
             resumeFromBlock = 0;
             justMatched = 1;
@@ -159,13 +159,10 @@ uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_
         writeIntersection = !first;
     }
     for (std::size_t i = 0; i < n; ++i) {
-        auto field = [](int32_t v) {
-            return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX));
-        };
-        clues[i].position = field(blocks[i].position);
-        clues[i].earliestStart = field(blocks[i].earliestStart);
-        clues[i].latestStart = field(blocks[i].latestStart);
-        clues[i].firstMatchStart = field(blocks[i].firstMatchStart);
+        clues[i].position = toClueField(blocks[i].position);
+        clues[i].earliestStart = toClueField(blocks[i].earliestStart);
+        clues[i].latestStart = toClueField(blocks[i].latestStart);
+        clues[i].firstMatchStart = toClueField(blocks[i].firstMatchStart);
     }
     return count != beforeSum ? 1 : 0;
 }
