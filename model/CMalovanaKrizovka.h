@@ -120,6 +120,10 @@ private:
                                 int32_t *steps, bool &writeIntersection);
     uint8_t nextPlacement(std::span<BlockState> blocks, std::span<const int32_t> intersection,
                           std::span<const int32_t> line);
+    bool coverFilledRuns(std::span<BlockState> blocks, std::span<const int32_t> intersection,
+                         std::span<const int32_t> line);
+    bool clearBlockConflicts(std::span<BlockState> blocks, std::span<const int32_t> intersection,
+                             std::span<const int32_t> line);
     // Moves the placement on by one (odometer order); returns the block that
     // moved, or -1 when no placement is left.
     int32_t advanceFrom(int32_t k, std::span<BlockState> blocks,

@@ -101,21 +101,76 @@ int32_t blockToPullOver(Blocks blocks, int32_t e)
     return endsBefore;
 }
 
+// The highest block whose settled zone (from its earliest start up to the
+// next block's) still holds a cell the intersection decides beyond the line;
+// -1 when there is none.
+int32_t lastBlockWithOpenZone(Blocks blocks, Line intersection, Line line)
+{
+    const auto n = static_cast<int32_t>(blocks.size());
+    const auto length = static_cast<int32_t>(line.size());
+    for (int32_t j = n - 1; j >= 0; --j) {
+        const int32_t zoneEnd = j == n - 1 ? length : blocks[j + 1].earliestStart;
+        for (int32_t c = std::max(blocks[j].earliestStart, 0); c < std::min(zoneEnd, length); ++c)
+            if (intersection[c] != line[c])
+                return j;
+    }
+    return -1;
+}
+
+void loadBlocks(const ClueList &clues, std::vector<BlockState> &blocks)
+{
+    blocks.resize(clues.size());
+    for (std::size_t i = 0; i < clues.size(); ++i)
+        blocks[i] = { clues[i].length, clues[i].position, clues[i].earliestStart,
+                      clues[i].latestStart, clues[i].firstMatchStart };
+}
+
+void storeBlocks(Blocks blocks, ClueList &clues)
+{
+    for (std::size_t i = 0; i < clues.size(); ++i) {
+        clues[i].position = toClueField(blocks[i].position);
+        clues[i].earliestStart = toClueField(blocks[i].earliestStart);
+        clues[i].latestStart = toClueField(blocks[i].latestStart);
+        clues[i].firstMatchStart = toClueField(blocks[i].firstMatchStart);
+    }
+}
+
+// What the walk has learnt so far.
+struct Walk
+{
+    bool first = true; // no placement has agreed yet
+    bool keepGoing = true; // the intersection still adds to the decided cells
+    bool fixedDone = false; // the fixed-block step has recorded its starts
+    int32_t count = 0; // sum of the intersection after the last agreeing placement
+
+    // Folds an agreeing placement into the intersection.
+    void takeAgreeing(Blocks blocks, Line placement, std::span<int32_t> line,
+                      std::span<int32_t> intersection, int32_t beforeSum)
+    {
+        if (first) {
+            std::copy(placement.begin(), placement.end(), intersection.begin());
+            first = false;
+            for (BlockState &block : blocks)
+                block.earliestStart = block.position;
+        }
+        count = intersect(intersection, placement);
+        if (count == beforeSum)
+            keepGoing = false;
+        else if (!fixedDone)
+            fixedDone = fixBlocksThatCannotMove(blocks, line, intersection);
+    }
+};
+
 } // namespace
 
 uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_t> line,
                                                int32_t beforeSum, int32_t *steps,
                                                bool &writeIntersection)
 {
-    const std::size_t n = clues.size();
-    const std::size_t length = line.size();
-    std::vector<BlockState> &blocks = scratch.blocks;
-    blocks.resize(n);
-    for (std::size_t i = 0; i < n; ++i)
-        blocks[i] = { clues[i].length, clues[i].position, clues[i].earliestStart,
-                      clues[i].latestStart, clues[i].firstMatchStart };
-    scratch.placement.resize(length);
-    scratch.intersection.resize(length);
+    loadBlocks(clues, scratch.blocks);
+    std::span<BlockState> blocks(scratch.blocks);
+    scratch.placement.resize(line.size());
+    scratch.intersection.resize(line.size());
     std::span<int32_t> placement(scratch.placement);
     std::span<int32_t> intersection(scratch.intersection);
 
@@ -124,75 +179,57 @@ uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_
     // as none exists) can only lower latest starts, which later walks of a
     // decided line never consult; it is skipped.
     const bool decidedAtEntry = std::find(line.begin(), line.end(), CellUnknown) == line.end();
-    bool first = true;
-    bool keepGoing = true;
-    bool fixedDone = false;
-    int32_t count = 0;
-    writeIntersection = false;
+    Walk walk;
     for (;;) {
         countStep(steps);
         if (buildPlacement(blocks, placement, line)) {
             resumeFromBlock = 0;
             justMatched = 1;
-            if (first) {
-                std::copy(placement.begin(), placement.end(), intersection.begin());
-                first = false;
-                for (BlockState &block : blocks)
-                    block.earliestStart = block.position;
-            }
-            count = intersect(intersection, placement);
-            if (count == beforeSum)
-                keepGoing = false;
-            else if (!fixedDone)
-                fixedDone = fixBlocksThatCannotMove(blocks, line, intersection);
+            walk.takeAgreeing(blocks, placement, line, intersection, beforeSum);
         }
-        if (!keepGoing && decidedAtEntry)
+        if (!walk.keepGoing && decidedAtEntry)
             break;
-        const std::span<const int32_t> agreed = first ? std::span<const int32_t>() : intersection;
-        if (!nextPlacement(blocks, agreed, line) || !keepGoing)
+        const Line agreed = walk.first ? Line() : Line(intersection);
+        if (!nextPlacement(blocks, agreed, line) || !walk.keepGoing)
             break;
     }
-    if (keepGoing) {
-        if (fixedDone)
-            for (BlockState &block : blocks)
-                block.earliestStart = block.firstMatchStart;
-        writeIntersection = !first;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        clues[i].position = toClueField(blocks[i].position);
-        clues[i].earliestStart = toClueField(blocks[i].earliestStart);
-        clues[i].latestStart = toClueField(blocks[i].latestStart);
-        clues[i].firstMatchStart = toClueField(blocks[i].firstMatchStart);
-    }
-    return count != beforeSum ? 1 : 0;
+    writeIntersection = walk.keepGoing && !walk.first;
+    if (walk.keepGoing && walk.fixedDone)
+        for (BlockState &block : blocks)
+            block.earliestStart = block.firstMatchStart;
+    storeBlocks(blocks, clues);
+    return walk.count != beforeSum ? 1 : 0;
 }
 
 uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
                                          std::span<const int32_t> intersection,
                                          std::span<const int32_t> line)
 {
-    const auto n = static_cast<int32_t>(blocks.size());
-    const auto length = static_cast<int32_t>(line.size());
-    int32_t s = n - 1;
-    // Blocks right of s only vary over cells the intersection has already
-    // given up on; skip their variations.
+    int32_t s = static_cast<int32_t>(blocks.size()) - 1;
+    // Blocks right of s only vary over cells where the intersection already
+    // equals the decided cells; their variations are skipped.
     if (resumeFromBlock == 0 && !intersection.empty()) {
-        for (int32_t j = n - 1; j >= 0 && resumeFromBlock == 0; --j) {
-            const int32_t zoneEnd = j == n - 1 ? length : blocks[j + 1].earliestStart;
-            for (int32_t c = std::max(blocks[j].earliestStart, 0); c < std::min(zoneEnd, length);
-                 ++c) {
-                if (intersection[c] != line[c]) {
-                    s = j;
-                    resumeFromBlock = 1;
-                    break;
-                }
-            }
+        const int32_t open = lastBlockWithOpenZone(blocks, intersection, line);
+        if (open >= 0) {
+            s = open;
+            resumeFromBlock = 1;
         }
     }
     if (advanceFrom(s, blocks, intersection, line) < 0)
         return 0;
+    if (!coverFilledRuns(blocks, intersection, line))
+        return 0;
+    return clearBlockConflicts(blocks, intersection, line) ? 1 : 0;
+}
 
-    // Every run of filled cells must end under a block.
+// Every run of filled cells must end under a block: a block that ends before
+// an uncovered run is advanced, and the check starts again. False when no
+// placement is left or when the runs cannot all be covered.
+bool CMalovanaKrizovka::coverFilledRuns(std::span<BlockState> blocks,
+                                        std::span<const int32_t> intersection,
+                                        std::span<const int32_t> line)
+{
+    const auto length = static_cast<int32_t>(line.size());
     bool hopeless = false;
     for (int32_t c = 0; c < length; ++c) {
         if (line[c] != CellFilled || (c + 1 < length && line[c + 1] == CellFilled))
@@ -202,17 +239,24 @@ uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
             hopeless = true;
         } else if (b >= 0) {
             if (advanceFrom(b, blocks, intersection, line) < 0)
-                return 0;
+                return false;
             hopeless = false;
             c = -1;
         }
     }
-    if (hopeless)
-        return 0;
+    return !hopeless;
+}
 
-    // No block may touch a filled cell or cover an empty one. After a move
-    // the check starts again from the first block that moved: the blocks
-    // before it are where they were and were already found clear.
+// No block may touch a filled cell or cover an empty one. A block that
+// conflicts at its earliest start loses that start; one that conflicts at its
+// latest start loses that one; otherwise the placement moves on. After a move
+// the check starts again from the first block that moved: the blocks before
+// it are where they were and were already found clear.
+bool CMalovanaKrizovka::clearBlockConflicts(std::span<BlockState> blocks,
+                                            std::span<const int32_t> intersection,
+                                            std::span<const int32_t> line)
+{
+    const auto n = static_cast<int32_t>(blocks.size());
     for (int32_t b = 0; b < n; ++b) {
         BlockState &block = blocks[b];
         if (!blockConflicts(block, line))
@@ -230,10 +274,10 @@ uint8_t CMalovanaKrizovka::nextPlacement(std::span<BlockState> blocks,
             --block.latestStart;
         const int32_t moved = advanceFrom(b, blocks, intersection, line);
         if (moved < 0)
-            return 0;
+            return false;
         b = moved - 1;
     }
-    return 1;
+    return true;
 }
 
 int32_t CMalovanaKrizovka::advanceFrom(int32_t k, std::span<BlockState> blocks,
