@@ -187,6 +187,31 @@ struct Marker
     }
 };
 
+// Fills the cells every block covers at both its lowest and its highest
+// start, then empties the cells no block can reach.
+Marker markDecidedCells(Blocks left, Blocks right, std::span<int32_t> line)
+{
+    const std::size_t n = left.size();
+    const auto length = static_cast<int32_t>(line.size());
+    auto lowest = [&](std::size_t i) {
+        return left[i].position;
+    };
+    auto highest = [&](std::size_t i) {
+        return length - left[i].length - right[n - 1 - i].position;
+    };
+    Marker marker { line };
+    for (std::size_t i = 0; i < n; ++i) {
+        const int32_t a = lowest(i), b = highest(i);
+        marker.mark(std::max(a, b), std::min(a, b) + left[i].length, CellFilled);
+    }
+    marker.mark(0, std::min(lowest(0), highest(0)), CellEmpty);
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        marker.mark(std::max(lowest(i), highest(i)) + left[i].length,
+                    std::min(lowest(i + 1), highest(i + 1)), CellEmpty);
+    marker.mark(std::max(lowest(n - 1), highest(n - 1)) + left[n - 1].length, length, CellEmpty);
+    return marker;
+}
+
 } // namespace
 
 uint8_t CMalovanaKrizovka::overlapLine(ClueList &clues, std::span<int32_t> line)
@@ -214,25 +239,10 @@ uint8_t CMalovanaKrizovka::overlapLine(ClueList &clues, std::span<int32_t> line)
     for (std::size_t i = 0; i < n; ++i)
         clues[i].earliestStart = toClueField(left[i].position);
 
-    Marker marker { line };
-    auto lowest = [&](std::size_t i) {
-        return left[i].position;
-    };
-    auto highest = [&](std::size_t i) {
-        return length - left[i].length - right[n - 1 - i].position;
-    };
-    for (std::size_t i = 0; i < n; ++i) {
-        const int32_t a = lowest(i), b = highest(i);
-        marker.mark(std::max(a, b), std::min(a, b) + left[i].length, CellFilled);
-    }
-    marker.mark(0, std::min(lowest(0), highest(0)), CellEmpty);
-    for (std::size_t i = 0; i + 1 < n; ++i)
-        marker.mark(std::max(lowest(i), highest(i)) + left[i].length,
-                    std::min(lowest(i + 1), highest(i + 1)), CellEmpty);
-    marker.mark(std::max(lowest(n - 1), highest(n - 1)) + left[n - 1].length, length, CellEmpty);
-    // The marks follow from the clues only if some placement fits the line.
+    const Marker marker = markDecidedCells(left, right, line);
     if (!marker.decidedNew || marker.contradicted)
         return 0;
+    // The marks follow from the clues only if some placement fits the line.
     if (!blocksAgreeWithLine(left, line) && !placementFits(clues, line))
         return 0;
     return 1;
