@@ -8,4 +8,5 @@ enum ExitCode : int {
     ExitBadFile = 2, // some file or puzzle could not be read or written
     ExitSolverFault = 3, // the solver reported a grid that breaks the clues
     ExitUsage = 64, // bad command line; nothing was solved
+    ExitInterrupted = 130, // Ctrl-C: the puzzles not yet started were skipped
 };

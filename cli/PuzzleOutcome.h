@@ -20,6 +20,7 @@ struct PuzzleOutcome
     std::vector<std::string> known; // timeout, and the line method's grid: '?' undecided
     std::string error; // the message for verdict error
     bool solverFault = false; // error: the solver's answer broke the clues
+    bool skipped = false; // not solved because the run was interrupted; not reported
     std::string reason; // none: why, when the solver can tell
 
     // The line method's own figures.

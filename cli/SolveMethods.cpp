@@ -72,7 +72,8 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome)
     return true;
 }
 
-PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds)
+PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds,
+                                      const std::atomic<bool> *cancel)
 {
     PuzzleOutcome outcome;
     if (outcomeWithoutSolving(entry, outcome))
@@ -82,6 +83,7 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
     entry.clues.applyTo(model);
     SolveOptions options;
     options.timeLimitSeconds = timeoutSeconds;
+    options.cancel = cancel;
     const SolveResult result = solveCompletely(model, options);
     outcome.seconds = secondsSince(start);
     outcome.name = entry.name;

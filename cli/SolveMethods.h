@@ -3,6 +3,8 @@
 #include "PuzzleFormats.h"
 #include "PuzzleOutcome.h"
 
+#include <atomic>
+
 // Largest puzzle zdsolve will solve, in cells: beyond this a small file could
 // ask for gigabytes of grid.
 inline constexpr int64_t maxSolvedCells = 16LL * 1024 * 1024;
@@ -13,7 +15,9 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome);
 
 // Runs the complete solver. Every solution it reports is checked against the
 // clues here once more; a grid that breaks them becomes verdict error.
-PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds);
+// `cancel` (may be null) stops it from another thread or a signal handler.
+PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds,
+                                      const std::atomic<bool> *cancel = nullptr);
 
 // Runs the model's line-by-line solver. The "1"/"0" lines it prints on
 // standard output are caught and kept in passLines, so that they reach the

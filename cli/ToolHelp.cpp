@@ -60,5 +60,7 @@ Exit status (the highest that applies):
   2   some file or puzzle could not be read, or a converted file not written
   3   the solver reported a grid that breaks the clues (a fault in zdsolve)
   64  bad command line
+  130 interrupted by Ctrl-C: puzzles being solved end as timeout, the rest
+      are skipped (a second Ctrl-C ends the program at once)
 )";
 }

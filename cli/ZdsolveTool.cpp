@@ -3,6 +3,7 @@
 #include "Conversion.h"
 #include "ExitCodes.h"
 #include "InputFiles.h"
+#include "Interruption.h"
 #include "OutcomeReport.h"
 #include "ProgressBar.h"
 #include "PuzzleRunner.h"
@@ -32,10 +33,15 @@ int defaultJobs()
 SolveOne solverFor(const ToolOptions &options)
 {
     return [&options](const PuzzleEntry &entry) {
+        if (wasInterrupted()) {
+            PuzzleOutcome skipped;
+            skipped.skipped = true;
+            return skipped;
+        }
         try {
             if (options.method == SolveMethod::Line)
                 return solveWithLineLogic(entry);
-            return solveWithCompleteSolver(entry, options.timeoutSeconds);
+            return solveWithCompleteSolver(entry, options.timeoutSeconds, &interruptionFlag());
         } catch (const std::exception &failure) {
             PuzzleOutcome outcome;
             outcome.name = entry.name;
@@ -56,6 +62,8 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
     ProgressBar bar(stderr, options.progress && isatty(STDERR_FILENO));
     RunSummary summary;
     const auto deliver = [&](size_t, PuzzleOutcome &&outcome) {
+        if (outcome.skipped)
+            return;
         bar.clear();
         if (outcome.verdict == "error") {
             std::fflush(stdout);
@@ -73,6 +81,11 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
             std::fputs(summary.text().c_str(), stderr);
         else
             writeOut(summary.text());
+    }
+    if (wasInterrupted()) {
+        std::fprintf(stderr, "zdsolve: interrupted; %zu of %zu puzzles were not solved\n",
+                     entries.size() - static_cast<size_t>(summary.puzzles()), entries.size());
+        return ExitInterrupted;
     }
     return summary.exitCode();
 }
@@ -100,5 +113,6 @@ int runZdsolve(const std::vector<std::string> &arguments)
     }
     if (options.convertTo)
         return convertPuzzles(entries, *options.convertTo, options.outputPath);
+    catchInterruption();
     return solveAll(options, entries);
 }

@@ -1,5 +1,9 @@
 #include "ZdsolveRun.h"
 
+#include "PuzzleClues.h"
+#include "RandomPicture.h"
+#include "TextPuzzleFormat.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -264,6 +268,36 @@ TEST(ZdsolveRun, ManyPuzzlesOnSeveralThreadsComeOutInFileOrder)
     ASSERT_EQ(lines.size(), 25u) << run.out; // and the summary
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(lines[i].rfind(expected[i], 0), 0u) << lines[i];
+}
+
+TEST(ZdsolveRun, TimeoutEndsThePuzzleAndShowsTheCellsKnownSoFar)
+{
+    // 300 x 300 random cells: far more work than a millisecond allows.
+    std::mt19937 random(17);
+    const std::vector<std::string> picture = randomPicture(300, 300, 0.5, random);
+    TemporaryFolder folder;
+    const std::string file
+        = folder.write("big.zd", formatTextPuzzle(PuzzleClues::fromPicture(picture)));
+    const RunResult run = runZdsolveProgram({ "--json", "--timeout", "0.001", file });
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_TRUE(contains(run.out, "\"verdict\": \"timeout\", \"grade\": null")) << run.out;
+    EXPECT_TRUE(contains(run.out, "\"solution\": null, \"other\": null")) << run.out;
+    const std::string knownKey = "\"known\": [\"";
+    const size_t known = run.out.find(knownKey);
+    ASSERT_NE(known, std::string::npos) << run.out;
+    // 300 rows of 300 cells; the picture is one solution, so every decided
+    // cell must match it.
+    size_t pos = known + knownKey.size();
+    for (const std::string &row : picture) {
+        ASSERT_LT(pos + row.size(), run.out.size());
+        const std::string shown = run.out.substr(pos, row.size());
+        for (size_t c = 0; c < row.size(); ++c)
+            ASSERT_TRUE(shown[c] == '?' || shown[c] == row[c]) << "cell " << c << " of " << shown;
+        pos += row.size();
+        ASSERT_EQ(run.out.substr(pos, 1), "\"");
+        pos += 4; // the closing quote, a comma, a blank and the next opening quote
+    }
+    EXPECT_EQ(run.out.substr(pos - 3, 2), "],") << "exactly 300 rows";
 }
 
 TEST(ZdsolveRun, RefusesAPuzzleTooLargeToSolveWithoutTryingIt)
