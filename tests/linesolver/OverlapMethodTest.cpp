@@ -73,6 +73,19 @@ TEST(QuickMethodMalformedClues, CluesLongerThanTheLineChangeNothing)
     }
 }
 
+// Re-packing places each later block right behind its predecessor, which can
+// move it left, but never below its own earliest start.
+TEST(QuickMethodRepacking, FollowingBlocksPackBehindTheirPredecessor)
+{
+    ClueList list(3);
+    list[0] = { 2, 1, 0, 0, 0 };
+    list[1] = { 1, 9, 3, 0, 0 };
+    list[2] = { 3, 9, 8, 0, 0 };
+    CMalovanaKrizovka::pushFollowingBlocks(list, 0);
+    EXPECT_EQ(list[1].position, 4);
+    EXPECT_EQ(list[2].position, 8);
+}
+
 // Rows and columns are the same line to the solver.
 TEST(QuickMethodColumns, ColumnDecidesLikeTheSameRow)
 {
