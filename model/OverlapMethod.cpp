@@ -4,8 +4,9 @@
 // against the reversed line. A cell that lies inside a block at both its
 // lowest and its highest start is filled; a cell that no block can reach is
 // empty. Settling costs a few scans of the line per round and rarely needs
-// more than two rounds; it misses every deduction that needs two blocks
-// considered together, which is what the placement enumeration is for.
+// more than two rounds. It decides less than the placement enumeration: a
+// cell whose state follows only from how the blocks combine (such as a gap
+// that every agreeing placement leaves between two blocks) stays open.
 
 #include "CMalovanaKrizovka.h"
 #include "LineSteps.h"
@@ -108,6 +109,8 @@ bool checkPass(Blocks blocks, Line line)
     return shifted;
 }
 
+// Every move raises one block and leaves the blocks before it alone, so the
+// starts only grow in clue order and settling ends.
 void settleBlocks(Blocks blocks, Line line)
 {
     bool moved = true;

@@ -297,6 +297,12 @@ int32_t CMalovanaKrizovka::advanceFrom(int32_t k, std::span<BlockState> blocks,
     return -1;
 }
 
+// After block k moved to p: finds the stretch from p on that the intersection
+// has already settled (right after an agreeing placement: cells where it
+// equals the line, over at most k changes of value; otherwise: cells it has
+// given up on) and, when the stretch is longer than the block, moves the block
+// towards its end, keeping one cell clear of the next block. The block may
+// pass its latest start; it then counts as unable to move.
 void CMalovanaKrizovka::jumpOverSettledCells(int32_t k, std::span<BlockState> blocks,
                                              std::span<const int32_t> intersection,
                                              std::span<const int32_t> line)
