@@ -40,3 +40,16 @@ inline void countStep(int32_t *steps)
 {
     *steps = static_cast<int32_t>(static_cast<uint32_t>(*steps) + 1u);
 }
+
+// Whether the block, started at `start`, touches a filled cell at either end
+// or covers an empty cell. Cells outside the line are neither.
+inline bool blockConflictsAt(const BlockState &block, int32_t start, std::span<const int32_t> line)
+{
+    const auto length = static_cast<int32_t>(line.size());
+    if (start > 0 && cellOrUnknown(line, start - 1) == CellFilled)
+        return true;
+    for (int32_t c = std::max(start, 0); c < std::min(start + block.length, length); ++c)
+        if (line[c] == CellEmpty)
+            return true;
+    return start + block.length < length && cellOrUnknown(line, start + block.length) == CellFilled;
+}

@@ -60,19 +60,6 @@ bool coverPass(Blocks blocks, Line line)
     }
 }
 
-// Whether the block, started at `start`, touches a filled cell at either end
-// or covers an empty cell. Cells outside the line are neither.
-bool blockConflictsAt(const BlockState &block, int32_t start, Line line)
-{
-    const auto length = static_cast<int32_t>(line.size());
-    if (start > 0 && cellOrUnknown(line, start - 1) == CellFilled)
-        return true;
-    for (int32_t c = std::max(start, 0); c < std::min(start + block.length, length); ++c)
-        if (line[c] == CellEmpty)
-            return true;
-    return start + block.length < length && cellOrUnknown(line, start + block.length) == CellFilled;
-}
-
 // The lowest start from the block's position on at which it does not
 // conflict; stepping one cell at a time would reach the same start.
 int32_t firstStartWithoutConflict(const BlockState &block, Line line)

@@ -73,19 +73,6 @@ bool fixBlocksThatCannotMove(Blocks blocks, std::span<int32_t> line,
     return lowered;
 }
 
-bool blockConflicts(const BlockState &block, Line line)
-{
-    const auto length = static_cast<int32_t>(line.size());
-    if (block.position > 0 && cellOrUnknown(line, block.position - 1) == CellFilled)
-        return true;
-    for (int32_t c = std::max(block.position, 0);
-         c < std::min(block.position + block.length, length); ++c)
-        if (line[c] == CellEmpty)
-            return true;
-    return block.position + block.length < length
-        && cellOrUnknown(line, block.position + block.length) == CellFilled;
-}
-
 // The block that must cover filled cell `e`, when none does: the highest one
 // that ends before it. -1 when every block starts after it, -2 when covered.
 int32_t blockToPullOver(Blocks blocks, int32_t e)
@@ -259,7 +246,7 @@ bool CMalovanaKrizovka::clearBlockConflicts(std::span<BlockState> blocks,
     const auto n = static_cast<int32_t>(blocks.size());
     for (int32_t b = 0; b < n; ++b) {
         BlockState &block = blocks[b];
-        if (!blockConflicts(block, line))
+        if (!blockConflictsAt(block, block.position, line))
             continue;
         if (block.position == block.earliestStart && block.position < block.latestStart) {
             ++block.earliestStart;
