@@ -30,7 +30,7 @@ void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &resu
 {
     Propagator grid(lines, budget);
     Prober prober(grid);
-    Search search(grid, prober, budget);
+    Search search(lines, grid, prober, budget);
     budget.progress.totalCells = lines.cellCount();
 
     grid.queueAllLines();

@@ -1,10 +1,13 @@
 #include "Search.h"
 
 #include "CMalovanaKrizovka.h"
+#include "SatFallback.h"
 #include "SolveBudget.h"
 
-Search::Search(Propagator &propagator, Prober &cellProber, SolveBudget &solveBudget)
-    : grid(propagator)
+Search::Search(const PuzzleLines &puzzleLines, Propagator &propagator, Prober &cellProber,
+               SolveBudget &solveBudget)
+    : lines(puzzleLines)
+    , grid(propagator)
     , prober(cellProber)
     , budget(solveBudget)
 { }
@@ -36,6 +39,11 @@ Outcome Search::findUpToTwoSolutions()
     guesses.clear();
     pushGuess();
     while (!guesses.empty() && found.size() < 2) {
+        if (nodes >= satAfterNodes && satFallbackAvailable()) {
+            grid.undo(startMark);
+            found.clear();
+            return satFindUpToTwoSolutions(lines, grid.grid(), budget, found);
+        }
         Guess &guess = guesses.back();
         grid.undo(guess.trailMark);
         if (guess.tried == 2) {

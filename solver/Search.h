@@ -20,7 +20,7 @@ class SolveBudget;
 class Search
 {
 public:
-    Search(Propagator &propagator, Prober &prober, SolveBudget &budget);
+    Search(const PuzzleLines &lines, Propagator &propagator, Prober &prober, SolveBudget &budget);
 
     // Explores below the current grid, which must be a consistent, unsolved
     // probing fixpoint. Returns Stopped when time ran out, else Consistent
@@ -40,11 +40,16 @@ private:
         int tried;
     };
 
+    // Trees that grow past this many guesses go to the SAT fallback, which
+    // starts again from the grid search started from.
+    static constexpr int64_t satAfterNodes = 50;
+
     void pushGuess();
     // Propagates and probes below a fresh guess; records a solution if the
     // grid is complete. Returns Consistent when the node needs a new guess.
     Outcome expandNode();
 
+    const PuzzleLines &lines;
     Propagator &grid;
     Prober &prober;
     SolveBudget &budget;

@@ -1,0 +1,149 @@
+#include "SatFallback.h"
+
+#include "CMalovanaKrizovka.h"
+#include "SolveBudget.h"
+
+#include <cadical.hpp>
+#include <climits>
+#include <initializer_list>
+
+namespace {
+
+constexpr int literalTrue = INT_MAX;
+constexpr int literalFalse = -INT_MAX;
+
+class BudgetTerminator : public CaDiCaL::Terminator
+{
+public:
+    explicit BudgetTerminator(SolveBudget &solveBudget)
+        : budget(solveBudget)
+    { }
+    bool terminate() override { return budget.exhausted(); }
+
+private:
+    SolveBudget &budget;
+};
+
+class LineEncoder
+{
+public:
+    explicit LineEncoder(CaDiCaL::Solver &satSolver, int cellCount)
+        : solver(satSolver)
+        , nextVariable(cellCount + 1)
+    { }
+
+    void addClause(std::initializer_list<int> literals)
+    {
+        for (int literal : literals)
+            if (literal == literalTrue)
+                return;
+        for (int literal : literals)
+            if (literal != literalFalse)
+                solver.add(literal);
+        solver.add(0);
+    }
+
+    void encodeLine(const PuzzleLines &lines, int line);
+
+private:
+    // "Block j starts at or before cell p"; constant outside its range.
+    int startsBy(int j, int p) const
+    {
+        if (j >= static_cast<int>(earliest.size()) || p < earliest[j])
+            return literalFalse;
+        if (p >= latest[j])
+            return literalTrue;
+        return firstVariable[j] + (p - earliest[j]);
+    }
+
+    CaDiCaL::Solver &solver;
+    int nextVariable;
+    std::vector<int> earliest;
+    std::vector<int> latest;
+    std::vector<int> firstVariable;
+};
+
+void LineEncoder::encodeLine(const PuzzleLines &lines, int line)
+{
+    const int *clues = lines.clues(line);
+    const int blocks = lines.clueCount(line);
+    const int length = lines.lineLength(line);
+    earliest.assign(blocks, 0);
+    latest.assign(blocks, 0);
+    firstVariable.assign(blocks, 0);
+    for (int j = 1; j < blocks; ++j)
+        earliest[j] = earliest[j - 1] + clues[j - 1] + 1;
+    for (int j = blocks - 1; j >= 0; --j)
+        latest[j] = j == blocks - 1 ? length - clues[j] : latest[j + 1] - clues[j] - 1;
+    for (int j = 0; j < blocks; ++j) {
+        firstVariable[j] = nextVariable;
+        nextVariable += latest[j] - earliest[j];
+    }
+    for (int j = 0; j < blocks; ++j) {
+        for (int p = earliest[j]; p < latest[j]; ++p)
+            addClause({ -startsBy(j, p), startsBy(j, p + 1) });
+        if (j + 1 < blocks)
+            for (int p = earliest[j + 1]; p < latest[j + 1]; ++p)
+                addClause({ -startsBy(j + 1, p), startsBy(j, p - clues[j] - 1) });
+    }
+    // Clauses whose literals are all constant say nothing. A block can
+    // cover cell i only while its range reaches i (coverFrom..lastStarted);
+    // it can be the last block started by i only while the next one may
+    // still start after i (lastFrom..lastStarted). Both ends grow with i.
+    int coverFrom = 0;
+    int lastFrom = 0;
+    int lastStarted = -1;
+    for (int i = 0; i < length; ++i) {
+        const int cell = lines.cellAt(line, i) + 1;
+        addClause({ -cell, startsBy(0, i) });
+        while (coverFrom < blocks && latest[coverFrom] + clues[coverFrom] <= i)
+            ++coverFrom;
+        while (lastFrom + 1 < blocks && latest[lastFrom + 1] <= i)
+            ++lastFrom;
+        while (lastStarted + 1 < blocks && earliest[lastStarted + 1] <= i)
+            ++lastStarted;
+        for (int j = coverFrom; j <= lastStarted; ++j)
+            addClause({ cell, -startsBy(j, i), startsBy(j, i - clues[j]) });
+        for (int j = lastFrom; j <= lastStarted; ++j)
+            addClause({ -cell, -startsBy(j, i), startsBy(j + 1, i), -startsBy(j, i - clues[j]) });
+    }
+}
+
+} // namespace
+
+bool satFallbackAvailable()
+{
+    return true;
+}
+
+Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
+                                SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions)
+{
+    CaDiCaL::Solver solver;
+    solver.set("quiet", 1);
+    BudgetTerminator terminator(budget);
+    solver.connect_terminator(&terminator);
+    LineEncoder encoder(solver, lines.cellCount());
+    for (int line = 0; line < lines.lineCount(); ++line)
+        encoder.encodeLine(lines, line);
+    for (int cell = 0; cell < lines.cellCount(); ++cell)
+        if (known[cell] != CellUnknown)
+            encoder.addClause({ known[cell] == CellFilled ? cell + 1 : -(cell + 1) });
+    while (solutions.size() < 2) {
+        const int result = solver.solve();
+        if (result == 20)
+            break;
+        if (result != 10)
+            return Outcome::Stopped;
+        std::vector<uint8_t> solution(known.size());
+        for (int cell = 0; cell < lines.cellCount(); ++cell)
+            solution[cell] = solver.val(cell + 1) > 0 ? CellFilled : CellEmpty;
+        // The next solution must differ in some cell that was not known.
+        for (int cell = 0; cell < lines.cellCount(); ++cell)
+            if (known[cell] == CellUnknown)
+                solver.add(solution[cell] == CellFilled ? -(cell + 1) : cell + 1);
+        solver.add(0);
+        solutions.push_back(std::move(solution));
+    }
+    return Outcome::Consistent;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Propagation.h"
+#include "PuzzleLines.h"
+
+#include <cstdint>
+#include <vector>
+
+class SolveBudget;
+
+// SAT fallback: hands the puzzle to CaDiCaL (a conflict-driven SAT solver)
+// when search meets a puzzle whose tree of guesses keeps growing. Each line
+// becomes O(blocks x length) clauses over "block j starts at or before cell
+// p" variables: starts only move right, blocks keep their order and gaps,
+// a cell is filled exactly when the last block started at or before it
+// still covers it. The cells already known go in as unit clauses. A second
+// call, with the first solution forbidden, tells unique from multiple.
+// Clause learning finds the long chains of implications on which probing
+// search branches exponentially (the dom family); on ordinary puzzles it is
+// slower than probing, so search tries first.
+
+// True when the library was built with CaDiCaL.
+bool satFallbackAvailable();
+
+// Finds up to two solutions that agree with the known cells (0 unknown, 1
+// empty, 2 filled). Returns Stopped when the budget ran out, else
+// Consistent with the solutions found (none, one, or two that differ).
+Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
+                                SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions);

@@ -1,0 +1,15 @@
+#include "SatFallback.h"
+
+// Built when CaDiCaL is not installed: search alone decides every puzzle,
+// with no fallback for the pathological ones.
+
+bool satFallbackAvailable()
+{
+    return false;
+}
+
+Outcome satFindUpToTwoSolutions(const PuzzleLines &, const std::vector<uint8_t> &, SolveBudget &,
+                                std::vector<std::vector<uint8_t>> &)
+{
+    return Outcome::Stopped;
+}
