@@ -29,7 +29,7 @@ int decidedCells(const Propagator &grid)
 void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &result)
 {
     Propagator grid(lines, budget);
-    Prober prober(grid);
+    Prober prober(lines, grid);
     Search search(lines, grid, prober, budget);
     budget.progress.totalCells = lines.cellCount();
 

@@ -2,13 +2,14 @@
 
 #include "CMalovanaKrizovka.h"
 
-Prober::Prober(Propagator &propagator)
-    : grid(propagator)
+Prober::Prober(const PuzzleLines &puzzleLines, Propagator &propagator)
+    : lines(puzzleLines)
+    , grid(propagator)
     , filledState(propagator.grid().size(), 0)
     , filledStamp(propagator.grid().size(), 0)
 { }
 
-Outcome Prober::reachFixpoint()
+Outcome Prober::reachFixpoint(const std::vector<uint8_t> *focusLines)
 {
     const int cellCount = static_cast<int>(grid.grid().size());
     bool decidedSomething = true;
@@ -19,6 +20,9 @@ Outcome Prober::reachFixpoint()
         for (int cell = 0; cell < cellCount; ++cell) {
             if (grid.value(cell) != CellUnknown)
                 continue;
+            if (focusLines && !(*focusLines)[lines.rowOf(cell)]
+                && !(*focusLines)[lines.columnLineOf(cell)])
+                continue;
             const Outcome outcome = probeCell(cell, decidedSomething);
             if (outcome != Outcome::Consistent)
                 return outcome;
@@ -26,6 +30,8 @@ Outcome Prober::reachFixpoint()
         if (grid.isSolved())
             break;
     }
+    if (bestCell < 0 && focusLines && !grid.isSolved())
+        return reachFixpoint(nullptr); // nothing undecided near the change
     return Outcome::Consistent;
 }
 

@@ -17,12 +17,15 @@
 class Prober
 {
 public:
-    explicit Prober(Propagator &propagator);
+    Prober(const PuzzleLines &lines, Propagator &propagator);
 
     // Probes until a round decides nothing. Consistent leaves the grid at that
     // fixpoint; Contradiction and Stopped leave the grid with the sure
     // decisions made so far (the caller undoes them if they were guesses).
-    Outcome reachFixpoint();
+    // With `focusLines` (a flag per line) only cells on flagged lines are
+    // probed: a cheaper fixpoint after a guess, whose effects are mostly
+    // near the lines it changed.
+    Outcome reachFixpoint(const std::vector<uint8_t> *focusLines = nullptr);
 
     // After a Consistent reachFixpoint on an unsolved grid: the cell to branch
     // on and the state to try first.
@@ -35,6 +38,7 @@ private:
     Outcome keepAgreement(int cell, size_t trailMark, bool &decidedSomething);
     void rememberBranch(int cell, int filledGain, int emptyGain);
 
+    const PuzzleLines &lines;
     Propagator &grid;
     // The filled branch's decisions, read while the empty branch is open:
     // filledState[c] is valid when filledStamp[c] == stamp.

@@ -4,9 +4,12 @@
 #include "SatFallback.h"
 #include "SolveBudget.h"
 
+#include <algorithm>
+
 Search::Search(const PuzzleLines &puzzleLines, Propagator &propagator, Prober &cellProber,
                SolveBudget &solveBudget)
     : lines(puzzleLines)
+    , focusLines(static_cast<size_t>(puzzleLines.lineCount()), 0)
     , grid(propagator)
     , prober(cellProber)
     , budget(solveBudget)
@@ -19,11 +22,18 @@ void Search::pushGuess()
     guesses.push_back({ grid.mark(), prober.branchCell(), { first, second }, 0 });
 }
 
-Outcome Search::expandNode()
+Outcome Search::expandNode(size_t guessMark)
 {
     Outcome outcome = grid.propagate();
-    if (outcome == Outcome::Consistent && !grid.isSolved())
-        outcome = prober.reachFixpoint();
+    if (outcome == Outcome::Consistent && !grid.isSolved()) {
+        std::fill(focusLines.begin(), focusLines.end(), 0);
+        const int *decided = grid.decidedSince(guessMark);
+        for (size_t i = 0; i < grid.mark() - guessMark; ++i) {
+            focusLines[lines.rowOf(decided[i])] = 1;
+            focusLines[lines.columnLineOf(decided[i])] = 1;
+        }
+        outcome = prober.reachFixpoint(&focusLines);
+    }
     if (outcome != Outcome::Consistent)
         return outcome;
     if (grid.isSolved()) {
@@ -54,7 +64,7 @@ Outcome Search::findUpToTwoSolutions()
         grid.assign(guess.cell, state);
         ++nodes;
         budget.progress.searchNodes = nodes;
-        const Outcome outcome = expandNode();
+        const Outcome outcome = expandNode(guess.trailMark);
         if (outcome == Outcome::Stopped) {
             grid.undo(startMark);
             return outcome;

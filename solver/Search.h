@@ -11,12 +11,13 @@ class SolveBudget;
 // Search: depth-first over guesses, each guess one cell set to one state,
 // followed by propagation and probing. It stops at the second solution, so
 // it tells "no solution", "exactly one" and "more than one" apart. Probing
-// at every node keeps the tree small (tournament puzzles need a few dozen
-// nodes) and picks the branching cell; its price is two propagations per
-// undecided cell per node. Guesses are undone through the propagator's
-// trail, so a node costs no copy of the grid. The tree can still grow
-// exponentially on puzzles with huge numbers of near-solutions; the time
-// limit ends those.
+// after a guess covers only the cells on lines the guess changed (the full
+// grid when none is left there): that keeps the tree small and picks the
+// next branching cell, at two propagations per probed cell. Guesses are
+// undone through the propagator's trail, so a node costs no copy of the
+// grid. Trees that keep growing (puzzles with long chains of implications,
+// or huge numbers of near-solutions) go to the SAT fallback after a fixed
+// number of guesses; the time limit ends what neither finishes.
 class Search
 {
 public:
@@ -47,9 +48,10 @@ private:
     void pushGuess();
     // Propagates and probes below a fresh guess; records a solution if the
     // grid is complete. Returns Consistent when the node needs a new guess.
-    Outcome expandNode();
+    Outcome expandNode(size_t guessMark);
 
     const PuzzleLines &lines;
+    std::vector<uint8_t> focusLines; // lines the current guess changed
     Propagator &grid;
     Prober &prober;
     SolveBudget &budget;
