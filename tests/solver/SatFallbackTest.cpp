@@ -1,0 +1,70 @@
+#include "SatFallback.h"
+
+#include "BruteForceCount.h"
+#include "RandomPicture.h"
+#include "SolutionCheck.h"
+#include "SolveBudget.h"
+#include "SolverTestHelpers.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+std::vector<std::string> pictureOfCells(const std::vector<uint8_t> &cells, int columns)
+{
+    return pictureOf(SolverGrid(cells.begin(), cells.end()), columns);
+}
+
+// The encoding must neither lose solutions nor admit grids that break a
+// clue, with and without known cells given as units.
+TEST(SatFallback, SolutionsAgreeWithEnumerationOfSmallPuzzles)
+{
+    if (!satFallbackAvailable())
+        GTEST_SKIP() << "built without CaDiCaL";
+    std::mt19937 random(7);
+    for (int round = 0; round < 400; ++round) {
+        const int rows = 1 + static_cast<int>(random() % 7);
+        const int columns = 1 + static_cast<int>(random() % 7);
+        const auto picture = randomPicture(rows, columns, round % 2 ? 0.6 : 0.4, random);
+        const PuzzleClues clues = PuzzleClues::fromPicture(picture);
+        CMalovanaKrizovka model;
+        clues.applyTo(model);
+        PuzzleLines lines;
+        ASSERT_EQ(lines.readFrom(model), "");
+        std::vector<uint8_t> known(lines.cellCount(), CellUnknown);
+        if (round % 3 == 0) // a few cells of the picture given
+            for (int cell = 0; cell < lines.cellCount(); cell += 3)
+                known[cell]
+                    = picture[cell / columns][cell % columns] == '#' ? CellFilled : CellEmpty;
+        const SolveOptions options;
+        SolveBudget budget(options);
+        std::vector<std::vector<uint8_t>> solutions;
+        ASSERT_EQ(satFindUpToTwoSolutions(lines, known, budget, solutions), Outcome::Consistent);
+
+        std::vector<std::vector<std::string>> expected;
+        for (const auto &solution : bruteForceSolutions(clues, 1000)) {
+            bool fits = true;
+            for (int cell = 0; cell < lines.cellCount(); ++cell)
+                if (known[cell] != CellUnknown
+                    && (solution[cell / columns][cell % columns] == '#')
+                        != (known[cell] == CellFilled))
+                    fits = false;
+            if (fits)
+                expected.push_back(solution);
+        }
+        ASSERT_EQ(solutions.size(), std::min<size_t>(expected.size(), 2)) << "round " << round;
+        for (const auto &solution : solutions) {
+            EXPECT_TRUE(gridMatchesClues(lines, solution)) << "round " << round;
+            EXPECT_NE(
+                std::find(expected.begin(), expected.end(), pictureOfCells(solution, columns)),
+                expected.end());
+        }
+        if (solutions.size() == 2) {
+            EXPECT_NE(solutions[0], solutions[1]);
+        }
+    }
+}
+
+} // namespace
