@@ -59,6 +59,7 @@ void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &resu
     });
     if (outcome == Outcome::Stopped || !verified) {
         result.verdict = Verdict::Timeout;
+        result.grade = Grade::Search;
         result.known = toSolverGrid(grid.grid());
         if (verified && !solutions.empty())
             result.solution = toSolverGrid(solutions.front());

@@ -82,6 +82,8 @@ bool LineSolver::solve(const int *clues, int clueCount, const uint64_t *filled,
                        const uint64_t *empty, int lineLength, uint64_t *decidedFilled,
                        uint64_t *decidedEmpty)
 {
+    if (clueCount == 0)
+        return solveEmptyLine(filled, lineLength, decidedFilled, decidedEmpty);
     if (lineLength < 64)
         return solveShort(clues, clueCount, filled[0], empty[0], lineLength, decidedFilled[0],
                           decidedEmpty[0]);
@@ -161,4 +163,19 @@ void LineSolver::combine(const int *clues, int clueCount, uint64_t *decidedFille
         decidedFilled[w] = canBeFilled[w] & ~canBeEmpty[w] & cellsMask[w];
         decidedEmpty[w] = canBeEmpty[w] & ~canBeFilled[w] & cellsMask[w];
     }
+}
+
+bool LineSolver::solveEmptyLine(const uint64_t *filled, int lineLength, uint64_t *decidedFilled,
+                                uint64_t *decidedEmpty)
+{
+    const int lineWords = wordsFor(lineLength);
+    for (int w = 0; w < lineWords; ++w)
+        if (filled[w] != 0)
+            return false;
+    for (int w = 0; w < lineWords; ++w) {
+        decidedFilled[w] = 0;
+        decidedEmpty[w] = ~uint64_t { 0 };
+    }
+    decidedEmpty[lineWords - 1] = (uint64_t { 1 } << (lineLength & 63)) - 1;
+    return true;
 }

@@ -35,6 +35,9 @@ public:
     static int wordsFor(int length) { return length / 64 + 1; }
 
 private:
+    // A line without blocks: every cell empty.
+    static bool solveEmptyLine(const uint64_t *filled, int lineLength, uint64_t *decidedFilled,
+                               uint64_t *decidedEmpty);
     // One-word version for lines of at most 63 cells.
     bool solveShort(const int *clues, int clueCount, uint64_t filled, uint64_t empty,
                     int lineLength, uint64_t &decidedFilled, uint64_t &decidedEmpty);
