@@ -121,6 +121,9 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint
 {
     CaDiCaL::Solver solver;
     solver.set("quiet", 1);
+    // Tuned for satisfiable formulas: most puzzles that reach the fallback
+    // have solutions (often many), and the search for them dominates.
+    solver.configure("sat");
     BudgetTerminator terminator(budget);
     solver.connect_terminator(&terminator);
     LineEncoder encoder(solver, lines.cellCount());
