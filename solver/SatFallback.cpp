@@ -116,6 +116,21 @@ bool satFallbackAvailable()
     return true;
 }
 
+// Counts the start variables: each block's range of starts, so the clauses,
+// a small multiple of them plus a few per cell, stay bounded too.
+bool satEncodingFits(const PuzzleLines &lines)
+{
+    constexpr int64_t maxVariables = 2'000'000;
+    int64_t variables = lines.cellCount();
+    for (int line = 0; line < lines.lineCount(); ++line) {
+        int64_t used = lines.clueCount(line) - 1;
+        for (int j = 0; j < lines.clueCount(line); ++j)
+            used += lines.clues(line)[j];
+        variables += lines.clueCount(line) * (lines.lineLength(line) - used);
+    }
+    return variables <= maxVariables;
+}
+
 Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                                 SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions)
 {

@@ -22,6 +22,10 @@ class SolveBudget;
 // True when the library was built with CaDiCaL.
 bool satFallbackAvailable();
 
+// True when the encoding stays small enough to build in memory (a few
+// million variables); huge puzzles stay with search and the time limit.
+bool satEncodingFits(const PuzzleLines &lines);
+
 // Finds up to two solutions that agree with the known cells (0 unknown, 1
 // empty, 2 filled). Returns Stopped when the budget ran out, else
 // Consistent with the solutions found (none, one, or two that differ).

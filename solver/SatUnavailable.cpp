@@ -8,6 +8,11 @@ bool satFallbackAvailable()
     return false;
 }
 
+bool satEncodingFits(const PuzzleLines &)
+{
+    return false;
+}
+
 Outcome satFindUpToTwoSolutions(const PuzzleLines &, const std::vector<uint8_t> &, SolveBudget &,
                                 std::vector<std::vector<uint8_t>> &)
 {

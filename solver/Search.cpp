@@ -10,6 +10,7 @@ Search::Search(const PuzzleLines &puzzleLines, Propagator &propagator, Prober &c
                SolveBudget &solveBudget)
     : lines(puzzleLines)
     , focusLines(static_cast<size_t>(puzzleLines.lineCount()), 0)
+    , satUsable(satFallbackAvailable() && satEncodingFits(puzzleLines))
     , grid(propagator)
     , prober(cellProber)
     , budget(solveBudget)
@@ -49,7 +50,7 @@ Outcome Search::findUpToTwoSolutions()
     guesses.clear();
     pushGuess();
     while (!guesses.empty() && found.size() < 2) {
-        if (nodes >= satAfterNodes && satFallbackAvailable()) {
+        if (nodes >= satAfterNodes && satUsable) {
             grid.undo(startMark);
             found.clear();
             return satFindUpToTwoSolutions(lines, grid.grid(), budget, found);

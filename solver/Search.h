@@ -52,6 +52,7 @@ private:
 
     const PuzzleLines &lines;
     std::vector<uint8_t> focusLines; // lines the current guess changed
+    bool satUsable;
     Propagator &grid;
     Prober &prober;
     SolveBudget &budget;
