@@ -109,6 +109,18 @@ void LineEncoder::encodeLine(const PuzzleLines &lines, int line)
     }
 }
 
+// The next solution must differ from this one in some cell that was not known.
+void forbid(CaDiCaL::Solver &solver, const std::vector<uint8_t> &known,
+            const std::vector<uint8_t> &solution)
+{
+    for (size_t cell = 0; cell < known.size(); ++cell)
+        if (known[cell] == CellUnknown) {
+            const int variable = static_cast<int>(cell) + 1;
+            solver.add(solution[cell] == CellFilled ? -variable : variable);
+        }
+    solver.add(0);
+}
+
 } // namespace
 
 bool satFallbackAvailable()
@@ -147,6 +159,8 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint
     for (int cell = 0; cell < lines.cellCount(); ++cell)
         if (known[cell] != CellUnknown)
             encoder.addClause({ known[cell] == CellFilled ? cell + 1 : -(cell + 1) });
+    for (const std::vector<uint8_t> &solution : solutions)
+        forbid(solver, known, solution);
     while (solutions.size() < 2) {
         const int result = solver.solve();
         if (result == 20)
@@ -156,11 +170,7 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint
         std::vector<uint8_t> solution(known.size());
         for (int cell = 0; cell < lines.cellCount(); ++cell)
             solution[cell] = solver.val(cell + 1) > 0 ? CellFilled : CellEmpty;
-        // The next solution must differ in some cell that was not known.
-        for (int cell = 0; cell < lines.cellCount(); ++cell)
-            if (known[cell] == CellUnknown)
-                solver.add(solution[cell] == CellFilled ? -(cell + 1) : cell + 1);
-        solver.add(0);
+        forbid(solver, known, solution);
         solutions.push_back(std::move(solution));
     }
     return Outcome::Consistent;

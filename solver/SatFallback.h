@@ -26,8 +26,9 @@ bool satFallbackAvailable();
 // million variables); huge puzzles stay with search and the time limit.
 bool satEncodingFits(const PuzzleLines &lines);
 
-// Finds up to two solutions that agree with the known cells (0 unknown, 1
-// empty, 2 filled). Returns Stopped when the budget ran out, else
-// Consistent with the solutions found (none, one, or two that differ).
+// Completes `solutions` (solutions found before, if any) to up to two that
+// agree with the known cells (0 unknown, 1 empty, 2 filled) and differ.
+// Returns Stopped when the budget ran out, else Consistent: fewer than two
+// solutions then means there are no more.
 Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                                 SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions);

@@ -51,8 +51,7 @@ Outcome Search::findUpToTwoSolutions()
     pushGuess();
     while (!guesses.empty() && found.size() < 2) {
         if (nodes >= satAfterNodes && satUsable) {
-            grid.undo(startMark);
-            found.clear();
+            grid.undo(startMark); // solutions found so far stay
             return satFindUpToTwoSolutions(lines, grid.grid(), budget, found);
         }
         Guess &guess = guesses.back();

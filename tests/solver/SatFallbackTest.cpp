@@ -38,11 +38,6 @@ TEST(SatFallback, SolutionsAgreeWithEnumerationOfSmallPuzzles)
             for (int cell = 0; cell < lines.cellCount(); cell += 3)
                 known[cell]
                     = picture[cell / columns][cell % columns] == '#' ? CellFilled : CellEmpty;
-        const SolveOptions options;
-        SolveBudget budget(options);
-        std::vector<std::vector<uint8_t>> solutions;
-        ASSERT_EQ(satFindUpToTwoSolutions(lines, known, budget, solutions), Outcome::Consistent);
-
         std::vector<std::vector<std::string>> expected;
         for (const auto &solution : bruteForceSolutions(clues, 1000)) {
             bool fits = true;
@@ -54,6 +49,18 @@ TEST(SatFallback, SolutionsAgreeWithEnumerationOfSmallPuzzles)
             if (fits)
                 expected.push_back(solution);
         }
+        // Every other round hands over a solution found before, as search does.
+        std::vector<std::vector<uint8_t>> solutions;
+        if (round % 2 == 1 && !expected.empty()) {
+            std::vector<uint8_t> first;
+            for (const std::string &row : expected.back())
+                for (char cell : row)
+                    first.push_back(cell == '#' ? CellFilled : CellEmpty);
+            solutions.push_back(first);
+        }
+        const SolveOptions options;
+        SolveBudget budget(options);
+        ASSERT_EQ(satFindUpToTwoSolutions(lines, known, budget, solutions), Outcome::Consistent);
         ASSERT_EQ(solutions.size(), std::min<size_t>(expected.size(), 2)) << "round " << round;
         for (const auto &solution : solutions) {
             EXPECT_TRUE(gridMatchesClues(lines, solution)) << "round " << round;
