@@ -154,6 +154,15 @@ uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_
                                                int32_t beforeSum, int32_t *steps,
                                                bool &writeIntersection)
 {
+    writeIntersection = false;
+    // When no placement fits the decided cells the walk would have to try
+    // every candidate to find that out, which takes exponential time on a long
+    // line. The outcome is known without it: a change is reported (the line
+    // had decided cells) and nothing is written.
+    if (beforeSum != 0 && !placementFits(clues, line)) {
+        countStep(steps);
+        return 1;
+    }
     loadBlocks(clues, scratch.blocks);
     std::span<BlockState> blocks(scratch.blocks);
     scratch.placement.resize(line.size());
