@@ -66,8 +66,9 @@ public:
     // after column c and (-1, -1) after a pass that solved every line.
     int solve(ProgressCallback callback, int userValue);
 
-    // Sets both targets; 0 when the clues can be solved at all (equal totals,
-    // a non-empty grid, at least one clue on every line), else 1.
+    // Sets both targets and returns 0 when the clues pass validation (equal
+    // row and column totals, a non-empty grid, at least one clue on every
+    // line), else 1.
     int checkClueSums();
     // Sum of all cell states; equals the targets when every cell is decided.
     int64_t gridSum() const;
