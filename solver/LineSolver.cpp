@@ -55,8 +55,25 @@ void LineSolver::blockStarts(uint64_t *starts, const uint64_t *prefixRow, bool f
         starts[0] |= 1;
 }
 
+// The first block of `length` cells seen in this pass, or -1 (remembering
+// `block` as it). Lines repeat block lengths often; the cells where such a
+// block fits are the same for all of them.
+int LineSolver::blockOfLength(int blockLength, int block)
+{
+    if (static_cast<size_t>(blockLength) >= lengthStamp.size()) {
+        lengthStamp.resize(blockLength + 1, 0);
+        lengthBlock.resize(blockLength + 1, 0);
+    }
+    if (lengthStamp[blockLength] == pass)
+        return lengthBlock[blockLength];
+    lengthStamp[blockLength] = pass;
+    lengthBlock[blockLength] = block;
+    return -1;
+}
+
 void LineSolver::fillPrefix(const int *clues, int clueStep, int clueCount, const Line &line)
 {
+    ++pass;
     uint64_t *mayExtend = temp(3);
     shiftUp(mayExtend, line.mayBeEmpty, 1, words);
     uint64_t *seed = temp(4);
@@ -67,8 +84,14 @@ void LineSolver::fillPrefix(const int *clues, int clueStep, int clueCount, const
     for (int j = 1; j <= clueCount; ++j) {
         const int block = clues[clueStep * (j - 1)];
         uint64_t *fits = line.runStarts + static_cast<size_t>(j - 1) * words;
-        std::copy(line.mayBeFilled, line.mayBeFilled + words, fits);
-        keepRunStarts(fits, block, words, temp(6));
+        const int same = blockOfLength(block, j - 1);
+        if (same >= 0) { // an earlier block of this length: same starts
+            const uint64_t *earlier = line.runStarts + static_cast<size_t>(same) * words;
+            std::copy(earlier, earlier + words, fits);
+        } else {
+            std::copy(line.mayBeFilled, line.mayBeFilled + words, fits);
+            keepRunStarts(fits, block, words, temp(6));
+        }
         blockStarts(starts, line.prefix + static_cast<size_t>(j - 1) * words, j == 1,
                     line.mayBeEmpty);
         for (int w = 0; w < words; ++w)

@@ -55,6 +55,7 @@ private:
                      const uint64_t *mayBeEmpty);
     void combine(const int *clues, int clueCount, uint64_t *decidedFilled, uint64_t *decidedEmpty);
     void extendAcrossEmpty(uint64_t *row, const uint64_t *seeds, const uint64_t *mayExtend);
+    int blockOfLength(int blockLength, int block);
     uint64_t *temp(int index) { return temps.data() + static_cast<size_t>(index) * words; }
 
     int words = 0;
@@ -66,4 +67,7 @@ private:
     std::vector<uint64_t> reversedRunStarts;
     std::vector<uint64_t> temps;
     std::vector<uint64_t> shortPrefix;
+    uint64_t pass = 0; // fillPrefix calls so far, stamps lengthStamp
+    std::vector<uint64_t> lengthStamp;
+    std::vector<int> lengthBlock;
 };
