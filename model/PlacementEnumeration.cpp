@@ -157,11 +157,12 @@ uint8_t CMalovanaKrizovka::enumeratePlacements(ClueList &clues, std::span<int32_
     writeIntersection = false;
     // When no placement fits the decided cells the walk would have to try
     // every candidate to find that out, which takes exponential time on a long
-    // line. The outcome is known without it: a change is reported (the line
-    // had decided cells) and nothing is written.
+    // line. A contradicted line decides nothing: it reports no change, so that
+    // an exhaustive sweep goes on to lines that can still be improved, and
+    // nothing is written.
     if (beforeSum != 0 && !placementFits(clues, line)) {
         countStep(steps);
-        return 1;
+        return 0;
     }
     loadBlocks(clues, scratch.blocks);
     std::span<BlockState> blocks(scratch.blocks);

@@ -40,9 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
         EnumerationCase { "TwoBlocksAgreeOnAGap", "???#??", { 2, 1 }, "???#.?", 1, 2 },
         // Every start of the zero-length block is a placement, and each is tested.
         EnumerationCase { "ZeroClueEmptiesTheLine", "?????", { 0 }, ".....", 1, 6 },
-        // No placement fits the decided cells: a change is reported, but
-        // nothing is written.
-        EnumerationCase { "NoPlacementFitsReportsAChange", "?.?", { 2 }, "?.?", 1, 1 },
+        // No placement fits the decided cells: no change, nothing written.
+        EnumerationCase { "NoPlacementFitsReportsNoChange", "?.?", { 2 }, "?.?", 0, 1 },
         EnumerationCase { "CluesLongerThanTheLineAreNotWalked", "???", { 2, 1 }, "???", 0, 0 }),
     [](const testing::TestParamInfo<EnumerationCase> &caseInfo) { return caseInfo.param.name; });
 
