@@ -39,12 +39,12 @@ ParseError lineError(int line, const std::string &message)
     return ParseError { line, "line " + std::to_string(line) + ": " + message };
 }
 
-namespace {
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
+
+namespace {
 
 std::string shownCharacter(char c)
 {
@@ -53,7 +53,8 @@ std::string shownCharacter(char c)
     return "byte " + std::to_string(static_cast<uint8_t>(c));
 }
 
-// Reads digits at text[pos]; values above `limit` come back as limit + 1.
+} // namespace
+
 int readBoundedNumber(std::string_view text, size_t &pos, int limit)
 {
     int64_t value = 0;
@@ -65,8 +66,6 @@ int readBoundedNumber(std::string_view text, size_t &pos, int limit)
     }
     return static_cast<int>(value);
 }
-
-} // namespace
 
 ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::string &where,
                             ClueSeparators separators, std::vector<int> &clues)

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-// Pieces shared by the line-based puzzle readers (.non, .nin, tournament).
+// Pieces shared by the line-based puzzle readers (.zd, .non, .nin, tournament).
 
 // Splits content into lines at LF, counting them from 1. A CR before the LF
 // stays in the line, where the readers treat it as a blank.
@@ -29,6 +29,10 @@ private:
 };
 
 bool isClueBlank(char c);
+bool isDigit(char c);
+// Reads the digits at text[pos] and moves pos past them; values above `limit`
+// come back as limit + 1, so no number overflows.
+int readBoundedNumber(std::string_view text, size_t &pos, int limit);
 // The line without leading and trailing blanks (CR included).
 std::string_view trimmedLine(std::string_view line);
 
