@@ -9,30 +9,42 @@ Prober::Prober(const PuzzleLines &puzzleLines, Propagator &propagator)
     , filledStamp(propagator.grid().size(), 0)
 { }
 
+// Sweeps the cells cyclically and stops once every undecided cell has been
+// probed since the last decision: a fixpoint without the full extra round
+// that restarting from the first cell after each decision would cost.
 Outcome Prober::reachFixpoint(const std::vector<uint8_t> *focusLines)
 {
     const int cellCount = static_cast<int>(grid.grid().size());
-    bool decidedSomething = true;
-    while (decidedSomething) {
-        decidedSomething = false;
-        bestCell = -1;
-        bestScore = -1;
-        for (int cell = 0; cell < cellCount; ++cell) {
-            if (grid.value(cell) != CellUnknown)
-                continue;
-            if (focusLines && !(*focusLines)[lines.rowOf(cell)]
-                && !(*focusLines)[lines.columnLineOf(cell)])
-                continue;
-            const Outcome outcome = probeCell(cell, decidedSomething);
-            if (outcome != Outcome::Consistent)
-                return outcome;
+    forgetBranch();
+    int cell = 0;
+    int quietProbes = 0; // cells visited since the last decision
+    while (quietProbes < cellCount && !grid.isSolved()) {
+        ++quietProbes;
+        const int probed = cell;
+        cell = cell + 1 == cellCount ? 0 : cell + 1;
+        if (grid.value(probed) != CellUnknown)
+            continue;
+        if (focusLines && !(*focusLines)[lines.rowOf(probed)]
+            && !(*focusLines)[lines.columnLineOf(probed)])
+            continue;
+        bool decidedSomething = false;
+        const Outcome outcome = probeCell(probed, decidedSomething);
+        if (outcome != Outcome::Consistent)
+            return outcome;
+        if (decidedSomething) {
+            quietProbes = 0;
+            forgetBranch(); // earlier probes saw a grid that has changed
         }
-        if (grid.isSolved())
-            break;
     }
     if (bestCell < 0 && focusLines && !grid.isSolved())
         return reachFixpoint(nullptr); // nothing undecided near the change
     return Outcome::Consistent;
+}
+
+void Prober::forgetBranch()
+{
+    bestCell = -1;
+    bestScore = -1;
 }
 
 // Tries both states of one cell. The empty branch runs second and stays in

@@ -8,19 +8,20 @@
 // Probing: for each undecided cell, propagate the grid once with the cell
 // filled and once with it empty. When one branch contradicts, the cell takes
 // the other state; when both do, the grid itself contradicts; every cell both
-// branches decide the same way is decided. Rounds repeat until one decides
-// nothing. A round costs two propagations per undecided cell, far more than
-// line reasoning, but it finishes most puzzles that people solve by hand
-// plus a little look-ahead. It cannot see facts that need two guesses at
-// once; search takes over there, branching on the cell whose two probes
-// decided the most (remembered from the last round).
+// branches decide the same way is decided. The sweep goes round the grid
+// until every undecided cell has been probed since the last decision. A
+// sweep costs two propagations per undecided cell, far more than line
+// reasoning, but it finishes most puzzles that people solve by hand plus a
+// little look-ahead. It cannot see facts that need two guesses at once;
+// search takes over there, branching on the cell whose two probes decided
+// the most (among the probes since the last decision).
 class Prober
 {
 public:
     Prober(const PuzzleLines &lines, Propagator &propagator);
 
-    // Probes until a round decides nothing. Consistent leaves the grid at that
-    // fixpoint; Contradiction and Stopped leave the grid with the sure
+    // Probes until a full sweep decides nothing. Consistent leaves the grid
+    // at that fixpoint; Contradiction and Stopped leave the grid with the sure
     // decisions made so far (the caller undoes them if they were guesses).
     // With `focusLines` (a flag per line) only cells on flagged lines are
     // probed: a cheaper fixpoint after a guess, whose effects are mostly
@@ -37,6 +38,7 @@ private:
     Outcome probeCell(int cell, bool &decidedSomething);
     Outcome keepAgreement(int cell, size_t trailMark, bool &decidedSomething);
     void rememberBranch(int cell, int filledGain, int emptyGain);
+    void forgetBranch();
 
     const PuzzleLines &lines;
     Propagator &grid;
