@@ -130,3 +130,33 @@ void Prober::rememberBranch(int cell, int filledGain, int emptyGain)
         bestFirstState = filledGain >= emptyGain ? CellFilled : CellEmpty;
     }
 }
+
+Outcome Prober::listImplications(std::vector<Implication> &implications, size_t limit)
+{
+    const int cellCount = static_cast<int>(grid.grid().size());
+    for (int cell = 0; cell < cellCount && implications.size() < limit; ++cell) {
+        if (grid.value(cell) != CellUnknown)
+            continue;
+        for (const uint8_t state : { CellFilled, CellEmpty }) {
+            const int premise = state == CellFilled ? cell + 1 : -(cell + 1);
+            const size_t trailMark = grid.mark();
+            grid.assign(cell, state);
+            const Outcome outcome = grid.propagate();
+            if (outcome == Outcome::Stopped) {
+                grid.undo(trailMark);
+                return outcome;
+            }
+            if (outcome == Outcome::Contradiction)
+                implications.push_back({ premise, -premise });
+            const int *decided = grid.decidedSince(trailMark);
+            const size_t forced = outcome == Outcome::Consistent ? grid.mark() - trailMark : 1;
+            for (size_t i = 1; i < forced && implications.size() < limit; ++i) {
+                const int other = decided[i];
+                implications.push_back(
+                    { premise, grid.value(other) == CellFilled ? other + 1 : -(other + 1) });
+            }
+            grid.undo(trailMark);
+        }
+    }
+    return Outcome::Consistent;
+}

@@ -5,6 +5,15 @@
 #include <cstdint>
 #include <vector>
 
+// "If `premise` then `consequence`", each a cell literal: cell + 1 for
+// filled, -(cell + 1) for empty. A premise whose probe contradicts implies
+// its own negation.
+struct Implication
+{
+    int premise;
+    int consequence;
+};
+
 // Probing: for each undecided cell, propagate the grid once with the cell
 // filled and once with it empty. When one branch contradicts, the cell takes
 // the other state; when both do, the grid itself contradicts; every cell both
@@ -33,6 +42,12 @@ public:
     int branchCell() const { return bestCell; }
     uint8_t branchFirstState() const { return bestFirstState; }
     int64_t probeCount() const { return probes; }
+
+    // Probes every undecided cell both ways without deciding anything and
+    // lists what each probe forced, for a solver whose own reasoning is weaker
+    // than line reasoning; stops listing at `limit` entries. The grid is
+    // unchanged afterwards.
+    Outcome listImplications(std::vector<Implication> &implications, size_t limit);
 
 private:
     Outcome probeCell(int cell, bool &decidedSomething);

@@ -144,7 +144,8 @@ bool satEncodingFits(const PuzzleLines &lines)
 }
 
 Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
-                                SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions)
+                                SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions,
+                                const std::vector<Implication> &implications)
 {
     CaDiCaL::Solver solver;
     solver.set("quiet", 1);
@@ -159,6 +160,8 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint
     for (int cell = 0; cell < lines.cellCount(); ++cell)
         if (known[cell] != CellUnknown)
             encoder.addClause({ known[cell] == CellFilled ? cell + 1 : -(cell + 1) });
+    for (const Implication &implication : implications)
+        encoder.addClause({ -implication.premise, implication.consequence });
     for (const std::vector<uint8_t> &solution : solutions)
         forbid(solver, known, solution);
     while (solutions.size() < 2) {

@@ -14,7 +14,8 @@ bool satEncodingFits(const PuzzleLines &)
 }
 
 Outcome satFindUpToTwoSolutions(const PuzzleLines &, const std::vector<uint8_t> &, SolveBudget &,
-                                std::vector<std::vector<uint8_t>> &)
+                                std::vector<std::vector<uint8_t>> &,
+                                const std::vector<Implication> &)
 {
     return Outcome::Stopped;
 }

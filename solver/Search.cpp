@@ -52,7 +52,10 @@ Outcome Search::findUpToTwoSolutions()
     while (!guesses.empty() && found.size() < 2) {
         if (nodes >= satAfterNodes && satUsable) {
             grid.undo(startMark); // solutions found so far stay
-            return satFindUpToTwoSolutions(lines, grid.grid(), budget, found);
+            std::vector<Implication> implications;
+            if (prober.listImplications(implications, maxImplications) == Outcome::Stopped)
+                return Outcome::Stopped;
+            return satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications);
         }
         Guess &guess = guesses.back();
         grid.undo(guess.trailMark);

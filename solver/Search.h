@@ -17,7 +17,8 @@ class SolveBudget;
 // undone through the propagator's trail, so a node costs no copy of the
 // grid. Trees that keep growing (puzzles with long chains of implications,
 // or huge numbers of near-solutions) go to the SAT fallback after a fixed
-// number of guesses; the time limit ends what neither finishes.
+// number of guesses, together with what probing each cell forces there; the
+// time limit ends what neither finishes.
 class Search
 {
 public:
@@ -44,6 +45,9 @@ private:
     // Trees that grow past this many guesses go to the SAT fallback, which
     // starts again from the grid search started from.
     static constexpr int64_t satAfterNodes = 50;
+    // What probing forces at the start goes to the SAT solver as well, up to
+    // this many implications (some tens of megabytes in the SAT solver).
+    static constexpr size_t maxImplications = 1'000'000;
 
     void pushGuess();
     // Propagates and probes below a fresh guess; records a solution if the

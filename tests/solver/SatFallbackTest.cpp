@@ -1,12 +1,15 @@
 #include "SatFallback.h"
 
 #include "BruteForceCount.h"
+#include "Probing.h"
+#include "Propagation.h"
 #include "RandomPicture.h"
 #include "SolutionCheck.h"
 #include "SolveBudget.h"
 #include "SolverTestHelpers.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -15,6 +18,60 @@ namespace {
 std::vector<std::string> pictureOfCells(const std::vector<uint8_t> &cells, int columns)
 {
     return pictureOf(SolverGrid(cells.begin(), cells.end()), columns);
+}
+
+std::vector<Implication> implicationsAt(const PuzzleLines &lines, const std::vector<uint8_t> &known,
+                                        SolveBudget &budget)
+{
+    Propagator grid(lines, budget);
+    for (int cell = 0; cell < lines.cellCount(); ++cell)
+        if (known[cell] != CellUnknown)
+            grid.assign(cell, known[cell]);
+    std::vector<Implication> implications;
+    if (grid.propagate() == Outcome::Consistent) {
+        const std::vector<uint8_t> before = grid.grid();
+        Prober prober(lines, grid);
+        EXPECT_EQ(prober.listImplications(implications, 100'000), Outcome::Consistent);
+        EXPECT_EQ(grid.grid(), before) << "listing implications must leave the grid as it was";
+    }
+    return implications;
+}
+
+bool literalHolds(const std::vector<std::string> &solution, int literal, int columns)
+{
+    const int cell = std::abs(literal) - 1;
+    return (solution[cell / columns][cell % columns] == '#') == (literal > 0);
+}
+
+// An implication handed to the SAT solver that some solution breaks would
+// cut that solution off: every one must hold in every solution.
+TEST(SatFallback, ProbingImplicationsHoldInEverySolution)
+{
+    std::mt19937 random(11);
+    int checked = 0;
+    for (int round = 0; round < 300; ++round) {
+        const int rows = 2 + static_cast<int>(random() % 6);
+        const int columns = 2 + static_cast<int>(random() % 6);
+        const PuzzleClues clues
+            = PuzzleClues::fromPicture(randomPicture(rows, columns, 0.5, random));
+        CMalovanaKrizovka model;
+        clues.applyTo(model);
+        PuzzleLines lines;
+        ASSERT_EQ(lines.readFrom(model), "");
+        const SolveOptions options;
+        SolveBudget budget(options);
+        const std::vector<uint8_t> nothingKnown(lines.cellCount(), CellUnknown);
+        const std::vector<Implication> implications = implicationsAt(lines, nothingKnown, budget);
+        for (const auto &solution : bruteForceSolutions(clues, 1000))
+            for (const Implication &implication : implications) {
+                ++checked;
+                ASSERT_TRUE(!literalHolds(solution, implication.premise, columns)
+                            || literalHolds(solution, implication.consequence, columns))
+                    << "round " << round << ": " << implication.premise << " -> "
+                    << implication.consequence;
+            }
+    }
+    EXPECT_GT(checked, 1000);
 }
 
 // The encoding must neither lose solutions nor admit grids that break a
@@ -60,7 +117,12 @@ TEST(SatFallback, SolutionsAgreeWithEnumerationOfSmallPuzzles)
         }
         const SolveOptions options;
         SolveBudget budget(options);
-        ASSERT_EQ(satFindUpToTwoSolutions(lines, known, budget, solutions), Outcome::Consistent);
+        // Every fourth round also hands over what probing forces, as search does.
+        std::vector<Implication> implications;
+        if (round % 4 == 2)
+            implications = implicationsAt(lines, known, budget);
+        ASSERT_EQ(satFindUpToTwoSolutions(lines, known, budget, solutions, implications),
+                  Outcome::Consistent);
         ASSERT_EQ(solutions.size(), std::min<size_t>(expected.size(), 2)) << "round " << round;
         for (const auto &solution : solutions) {
             EXPECT_TRUE(gridMatchesClues(lines, solution)) << "round " << round;
