@@ -2,6 +2,7 @@
 
 #include "CMalovanaKrizovka.h"
 #include "LineBits.h"
+#include "SettledEnds.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
@@ -21,8 +22,9 @@ Propagator::Propagator(const PuzzleLines &puzzleLines, SolveBudget &solveBudget)
     }
     lineBits.assign(offset, 0);
     const int longest = std::max(lines.rows(), lines.columns());
-    decidedFilled.resize(LineSolver::wordsFor(longest));
-    decidedEmpty.resize(LineSolver::wordsFor(longest));
+    for (auto *set : { &decidedFilled, &decidedEmpty, &partFilled, &partEmpty, &partDecidedFilled,
+                       &partDecidedEmpty })
+        set->resize(LineSolver::wordsFor(longest));
 }
 
 void Propagator::markLineCell(int line, int position, uint8_t state)
@@ -110,8 +112,7 @@ bool Propagator::solveLine(int line)
     const int words = LineSolver::wordsFor(length);
     const uint64_t *filled = lineBits.data() + lineOffset[line];
     const uint64_t *empty = filled + words;
-    if (!lineSolver.solve(lines.clues(line), lines.clueCount(line), filled, empty, length,
-                          decidedFilled.data(), decidedEmpty.data()))
+    if (!solveOpenPart(line, filled, empty))
         return false;
     for (int w = 0; w < words; ++w) {
         const uint64_t newFilled = decidedFilled[w] & ~filled[w];
@@ -120,6 +121,57 @@ bool Propagator::solveLine(int line)
         decideBits(line, w, newEmpty, CellEmpty);
     }
     return true;
+}
+
+// Runs the line solver on the part of the line between its settled ends
+// (the whole line when neither end is settled); the decided cells come back
+// in decidedFilled and decidedEmpty, in the line's own positions.
+bool Propagator::solveOpenPart(int line, const uint64_t *filled, const uint64_t *empty)
+{
+    const int length = lines.lineLength(line);
+    const int words = LineSolver::wordsFor(length);
+    const int *clues = lines.clues(line);
+    const int clueCount = lines.clueCount(line);
+    OpenPart part;
+    // Lines of one word gain nothing: the one-word solver costs less than
+    // the walk over their settled ends.
+    if (clueCount == 0 || length < 64)
+        part = { 0, length, 0, 0 };
+    else if (!findOpenPart(clues, clueCount, filled, empty, length, part))
+        return false;
+    if (part.from == 0 && part.to == length)
+        return lineSolver.solve(clues, clueCount, filled, empty, length, decidedFilled.data(),
+                                decidedEmpty.data());
+    std::fill(decidedFilled.begin(), decidedFilled.begin() + words, 0);
+    std::fill(decidedEmpty.begin(), decidedEmpty.begin() + words, 0);
+    if (part.from == part.to)
+        return true; // every cell decided, and they match the clue
+    const int partLength = part.to - part.from;
+    const int partWords = LineSolver::wordsFor(partLength);
+    LineBits::shiftDown(partFilled.data(), filled, part.from, words);
+    LineBits::shiftDown(partEmpty.data(), empty, part.from, words);
+    keepFirstBits(partFilled.data(), partLength, partWords);
+    keepFirstBits(partEmpty.data(), partLength, partWords);
+    if (!lineSolver.solve(clues + part.firstBlock, part.lastBlock - part.firstBlock,
+                          partFilled.data(), partEmpty.data(), partLength, partDecidedFilled.data(),
+                          partDecidedEmpty.data()))
+        return false;
+    keepFirstBits(partDecidedFilled.data(), partLength, partWords);
+    keepFirstBits(partDecidedEmpty.data(), partLength, partWords);
+    std::fill(partDecidedFilled.begin() + partWords, partDecidedFilled.end(), 0);
+    std::fill(partDecidedEmpty.begin() + partWords, partDecidedEmpty.end(), 0);
+    LineBits::shiftUp(decidedFilled.data(), partDecidedFilled.data(), part.from, words);
+    LineBits::shiftUp(decidedEmpty.data(), partDecidedEmpty.data(), part.from, words);
+    return true;
+}
+
+// Clears every bit from `count` on in a set of `words` words.
+void Propagator::keepFirstBits(uint64_t *set, int count, int words)
+{
+    if (count & 63)
+        set[count >> 6] &= (uint64_t { 1 } << (count & 63)) - 1;
+    for (int w = (count + 63) >> 6; w < words; ++w)
+        set[w] = 0;
 }
 
 void Propagator::decideBits(int line, int word, uint64_t bits, uint8_t state)

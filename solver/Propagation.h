@@ -19,7 +19,8 @@ enum class Outcome {
 // they were last solved. Solving a line may decide cells; their crossing lines
 // join the queue, until the queue is empty (a fixpoint of line reasoning) or a
 // line contradicts. Each line is re-solved only after one of its cells
-// changed, so a fixpoint costs a few solves per decided cell at most.
+// changed, so a fixpoint costs a few solves per decided cell at most, and
+// only the part between the line's settled ends goes to the line solver.
 // Every decision goes on a trail, so that a tentative branch (a probe, a
 // search guess) is undone by resetting the cells after a trail mark. What
 // line reasoning cannot do is combine lines: that is probing's and search's job.
@@ -55,6 +56,8 @@ private:
     void queueLine(int line);
     void clearQueue();
     bool solveLine(int line);
+    bool solveOpenPart(int line, const uint64_t *filled, const uint64_t *empty);
+    static void keepFirstBits(uint64_t *set, int count, int words);
     void decideBits(int line, int word, uint64_t bits, uint8_t state);
 
     const PuzzleLines &lines;
@@ -71,5 +74,10 @@ private:
     std::vector<size_t> lineOffset; // where line's filled set starts; empty follows
     std::vector<uint64_t> decidedFilled;
     std::vector<uint64_t> decidedEmpty;
+    // The open part of a line shifted to start at bit 0, and its decisions.
+    std::vector<uint64_t> partFilled;
+    std::vector<uint64_t> partEmpty;
+    std::vector<uint64_t> partDecidedFilled;
+    std::vector<uint64_t> partDecidedEmpty;
     int64_t solveCount = 0;
 };

@@ -128,4 +128,29 @@ TEST(CompleteSolver, LargerRandomPicturesGiveSolutionsThatMeetTheClues)
     }
 }
 
+// Lines of 64 cells and more are solved between their settled ends, in
+// positions shifted to the start of the word: a shift that is off by one
+// decides wrong cells, which the picture catches.
+TEST(CompleteSolver, LongLinesDecideTheCellsOfThePicture)
+{
+    std::mt19937 random(64);
+    for (int round = 0; round < 8; ++round) {
+        const int longSide = 64 + 9 * round;
+        const int shortSide = 4 + round % 4;
+        const int rows = round % 2 ? longSide : shortSide;
+        const int columns = round % 2 ? shortSide : longSide;
+        const auto picture = randomPicture(rows, columns, 0.7, random);
+        CMalovanaKrizovka model;
+        PuzzleClues::fromPicture(picture).applyTo(model);
+        const SolveResult result = solveCompletely(model);
+        ASSERT_TRUE(result.verdict == Verdict::Unique || result.verdict == Verdict::Multiple)
+            << "round " << round;
+        EXPECT_TRUE(solutionMatchesClues(model, result.solution));
+        EXPECT_TRUE(knownAgreesWith(result.known, picture)) << "round " << round;
+        if (result.verdict == Verdict::Multiple) {
+            EXPECT_TRUE(solutionMatchesClues(model, result.other));
+        }
+    }
+}
+
 } // namespace
