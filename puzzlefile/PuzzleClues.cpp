@@ -31,9 +31,7 @@ PuzzleClues PuzzleClues::fromModel(const CMalovanaKrizovka &model)
     return clues;
 }
 
-namespace {
-
-std::vector<int> runsOf(const std::string &line)
+std::vector<int> PuzzleClues::cluesOfLine(const std::string &line)
 {
     std::vector<int> runs;
     int run = 0;
@@ -52,20 +50,18 @@ std::vector<int> runsOf(const std::string &line)
     return runs;
 }
 
-} // namespace
-
 PuzzleClues PuzzleClues::fromPicture(const std::vector<std::string> &picture)
 {
     PuzzleClues clues;
     clues.rows = static_cast<int>(picture.size());
     clues.columns = picture.empty() ? 0 : static_cast<int>(picture[0].size());
     for (const std::string &row : picture)
-        clues.rowClues.push_back(runsOf(row));
+        clues.rowClues.push_back(cluesOfLine(row));
     for (int c = 0; c < clues.columns; ++c) {
         std::string column;
         for (const std::string &row : picture)
             column += row[c];
-        clues.columnClues.push_back(runsOf(column));
+        clues.columnClues.push_back(cluesOfLine(column));
     }
     return clues;
 }

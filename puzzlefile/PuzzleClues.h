@@ -22,6 +22,9 @@ struct PuzzleClues
     // The clues of a picture given as rows of '#' (filled) and any other
     // character (empty); all rows must be equally long.
     static PuzzleClues fromPicture(const std::vector<std::string> &picture);
+    // The clue list of one line drawn as '#' (filled) and other characters
+    // (empty): its run lengths, or the single 0 when nothing is filled.
+    static std::vector<int> cluesOfLine(const std::string &line);
 };
 
 // Largest row or column count and clue number the model's 16-bit fields hold.

@@ -16,28 +16,13 @@ inline std::vector<std::vector<std::string>> bruteForceSolutions(const PuzzleClu
         int block = 0; // index of the block being filled or next to fill
         int run = 0; // filled cells of that block so far
     };
-    const auto runsMatch = [](const std::string &line, const std::vector<int> &clue) {
-        std::vector<int> runs;
-        int run = 0;
-        for (size_t i = 0; i <= line.size(); ++i) {
-            if (i < line.size() && line[i] == '#') {
-                ++run;
-            } else if (run > 0) {
-                runs.push_back(run);
-                run = 0;
-            }
-        }
-        if (runs.empty())
-            runs.push_back(0);
-        return runs == clue;
-    };
     std::vector<std::vector<std::string>> candidates(clues.rows);
     for (unsigned bits = 0; bits < (1u << clues.columns); ++bits) {
         std::string line;
         for (int c = 0; c < clues.columns; ++c)
             line += (bits >> c & 1u) ? '#' : '.';
         for (int r = 0; r < clues.rows; ++r)
-            if (runsMatch(line, clues.rowClues[r]))
+            if (PuzzleClues::cluesOfLine(line) == clues.rowClues[r])
                 candidates[r].push_back(line);
     }
     const auto blocks = [&](int c) {

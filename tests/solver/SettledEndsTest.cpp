@@ -1,6 +1,7 @@
 #include "SettledEnds.h"
 
 #include "LineSolver.h"
+#include "PuzzleClues.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -71,21 +72,6 @@ std::string solveOpenPart(const std::vector<int> &clues, const std::string &know
     return known.substr(0, part.from) + partSolved + known.substr(part.to);
 }
 
-std::vector<int> runsOf(const std::string &line)
-{
-    std::vector<int> runs;
-    int run = 0;
-    for (size_t i = 0; i <= line.size(); ++i) {
-        if (i < line.size() && line[i] == '#') {
-            ++run;
-        } else if (run > 0) {
-            runs.push_back(run);
-            run = 0;
-        }
-    }
-    return runs;
-}
-
 TEST(SettledEnds, HandPickedLines)
 {
     EXPECT_EQ(solveOpenPart({ 2, 3, 3 }, "##.???.###"), "##.###.###");
@@ -108,8 +94,8 @@ TEST(SettledEnds, OpenPartAgreesWithWholeLine)
         std::string picture;
         for (int i = 0; i < length; ++i)
             picture += random() % 2 ? '#' : '.';
-        std::vector<int> clues = runsOf(picture);
-        if (clues.empty())
+        std::vector<int> clues = PuzzleClues::cluesOfLine(picture);
+        if (clues == std::vector<int> { 0 })
             continue;
         std::string known = picture;
         const bool fromPicture = round % 3 != 0;
