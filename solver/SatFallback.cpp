@@ -18,7 +18,7 @@ public:
     explicit BudgetTerminator(SolveBudget &solveBudget)
         : budget(solveBudget)
     { }
-    bool terminate() override { return budget.exhausted(); }
+    bool terminate() override { return budget.exhaustedNow(); }
 
 private:
     SolveBudget &budget;

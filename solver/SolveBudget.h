@@ -21,6 +21,9 @@ public:
             return false;
         return checkNow();
     }
+    // The same, reading the clock at once: for callers whose units of work
+    // are large or uneven (the SAT solver asks between its own steps).
+    bool exhaustedNow() { return stopped || checkNow(); }
     bool isStopped() const { return stopped; }
     double elapsedSeconds() const;
 
