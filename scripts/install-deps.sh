@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgtest-dev libcadical-dev
+    qt6-base-dev libgtest-dev libcadical-dev libglpk-dev
     xvfb xauth fonts-liberation poppler-utils
 )
 

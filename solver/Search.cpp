@@ -1,6 +1,7 @@
 #include "Search.h"
 
 #include "CMalovanaKrizovka.h"
+#include "LpUniqueness.h"
 #include "SatFallback.h"
 #include "SolveBudget.h"
 
@@ -11,6 +12,7 @@ Search::Search(const PuzzleLines &puzzleLines, Propagator &propagator, Prober &c
     : lines(puzzleLines)
     , focusLines(static_cast<size_t>(puzzleLines.lineCount()), 0)
     , satUsable(satFallbackAvailable() && satEncodingFits(puzzleLines))
+    , lpUsable(lpUniquenessAvailable())
     , grid(propagator)
     , prober(cellProber)
     , budget(solveBudget)
@@ -44,6 +46,31 @@ Outcome Search::expandNode(size_t guessMark)
     return Outcome::Consistent;
 }
 
+// With one solution found, most puzzles still have a second one that the SAT
+// solver finds at once, so it gets a short try first. What it cannot settle
+// quickly is often a puzzle whose uniqueness rests on counting over the whole
+// grid, which the linear program proves in one go where the SAT solver's
+// proof grows steeply; only when that fails does the SAT solver get the rest
+// of the time.
+Outcome Search::handOver()
+{
+    std::vector<Implication> implications;
+    if (prober.listImplications(implications, maxImplications) == Outcome::Stopped)
+        return Outcome::Stopped;
+    if (found.size() == 1 && lpUsable) {
+        const SolveOptions quickTry = budget.sliceOptions(satQuickTrySeconds);
+        SolveBudget quickBudget(quickTry);
+        if (satFindUpToTwoSolutions(lines, grid.grid(), quickBudget, found, implications)
+            == Outcome::Consistent)
+            return Outcome::Consistent;
+        if (budget.exhaustedNow())
+            return Outcome::Stopped;
+        if (lpProvesUnique(lines, grid.grid(), found.front(), budget))
+            return Outcome::Consistent;
+    }
+    return satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications);
+}
+
 Outcome Search::findUpToTwoSolutions()
 {
     const size_t startMark = grid.mark();
@@ -52,10 +79,7 @@ Outcome Search::findUpToTwoSolutions()
     while (!guesses.empty() && found.size() < 2) {
         if (nodes >= satAfterNodes && satUsable) {
             grid.undo(startMark); // solutions found so far stay
-            std::vector<Implication> implications;
-            if (prober.listImplications(implications, maxImplications) == Outcome::Stopped)
-                return Outcome::Stopped;
-            return satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications);
+            return handOver();
         }
         Guess &guess = guesses.back();
         grid.undo(guess.trailMark);

@@ -18,7 +18,8 @@ class SolveBudget;
 // grid. Trees that keep growing (puzzles with long chains of implications,
 // or huge numbers of near-solutions) go to the SAT fallback after a fixed
 // number of guesses, together with what probing each cell forces there; the
-// time limit ends what neither finishes.
+// time limit ends what neither finishes. When search has found one
+// solution by then, a linear program may prove it the only one.
 class Search
 {
 public:
@@ -49,7 +50,14 @@ private:
     // this many implications (some tens of megabytes in the SAT solver).
     static constexpr size_t maxImplications = 1'000'000;
 
+    // How long the SAT solver may first try to settle a puzzle that search
+    // found one solution of, before the linear program is tried.
+    static constexpr double satQuickTrySeconds = 0.1;
+
     void pushGuess();
+    // Hands the grid search started from to the SAT solver (and the linear
+    // program); the result is final.
+    Outcome handOver();
     // Propagates and probes below a fresh guess; records a solution if the
     // grid is complete. Returns Consistent when the node needs a new guess.
     Outcome expandNode(size_t guessMark);
@@ -57,6 +65,7 @@ private:
     const PuzzleLines &lines;
     std::vector<uint8_t> focusLines; // lines the current guess changed
     bool satUsable;
+    bool lpUsable;
     Propagator &grid;
     Prober &prober;
     SolveBudget &budget;

@@ -1,5 +1,7 @@
 #include "SolveBudget.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::chrono::milliseconds reportInterval { 100 };
@@ -22,6 +24,21 @@ SolveBudget::SolveBudget(const SolveOptions &solveOptions)
 double SolveBudget::elapsedSeconds() const
 {
     return std::chrono::duration<double>(Clock::now() - started).count();
+}
+
+double SolveBudget::secondsLeft() const
+{
+    if (!hasDeadline)
+        return 1e9;
+    return std::chrono::duration<double>(deadline - Clock::now()).count();
+}
+
+SolveOptions SolveBudget::sliceOptions(double seconds) const
+{
+    SolveOptions slice;
+    slice.timeLimitSeconds = std::max(std::min(seconds, secondsLeft()), 1e-6);
+    slice.cancel = options.cancel;
+    return slice;
 }
 
 bool SolveBudget::checkNow()

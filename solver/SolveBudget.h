@@ -25,6 +25,11 @@ public:
     // are large or uneven (the SAT solver asks between its own steps).
     bool exhaustedNow() { return stopped || checkNow(); }
     bool isStopped() const { return stopped; }
+    // Seconds until the time limit; a very large number without one.
+    double secondsLeft() const;
+    // Options for a sub-task of at most `seconds` within this budget: the same
+    // cancel flag, no progress reports.
+    SolveOptions sliceOptions(double seconds) const;
     double elapsedSeconds() const;
 
     // Values the next progress report shows.
