@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 // Operations on bit sets stored as `words` 64-bit words, bit i of the set in
@@ -26,12 +27,62 @@ inline void clear(uint64_t *set, int bit)
     set[bit >> 6] &= ~(uint64_t { 1 } << (bit & 63));
 }
 
-// dst = src << shift (towards higher bits), bits past the last word dropped.
-void shiftUp(uint64_t *dst, const uint64_t *src, int shift, int words);
-// dst = src >> shift (towards lower bits).
-void shiftDown(uint64_t *dst, const uint64_t *src, int shift, int words);
-// dst = a + b with carries across words.
-void add(uint64_t *dst, const uint64_t *a, const uint64_t *b, int words);
+// shiftUp: dst = src << shift (towards higher bits), bits past the last word
+// dropped; shiftDown: dst = src >> shift (towards lower bits); add: dst = a + b
+// with carries across words. The line solver calls them for every block of
+// every line, hence inline and without per-word tests. Both shifts walk in
+// the direction that lets dst be src: every word is read before it is
+// overwritten.
+inline void shiftUp(uint64_t *dst, const uint64_t *src, int shift, int words)
+{
+    const int wordShift = std::min(shift >> 6, words);
+    const int bitShift = shift & 63;
+    if (wordShift < words) {
+        if (bitShift == 0) {
+            for (int w = words - 1; w >= wordShift; --w)
+                dst[w] = src[w - wordShift];
+        } else {
+            for (int w = words - 1; w > wordShift; --w)
+                dst[w] = (src[w - wordShift] << bitShift)
+                    | (src[w - wordShift - 1] >> (64 - bitShift));
+            dst[wordShift] = src[0] << bitShift;
+        }
+    }
+    for (int w = wordShift - 1; w >= 0; --w)
+        dst[w] = 0;
+}
+
+inline void shiftDown(uint64_t *dst, const uint64_t *src, int shift, int words)
+{
+    const int wordShift = std::min(shift >> 6, words);
+    const int bitShift = shift & 63;
+    const int kept = words - wordShift; // words that receive bits
+    if (kept > 0) {
+        if (bitShift == 0) {
+            for (int w = 0; w < kept; ++w)
+                dst[w] = src[w + wordShift];
+        } else {
+            for (int w = 0; w + 1 < kept; ++w)
+                dst[w] = (src[w + wordShift] >> bitShift)
+                    | (src[w + wordShift + 1] << (64 - bitShift));
+            dst[kept - 1] = src[words - 1] >> bitShift;
+        }
+    }
+    for (int w = std::max(kept, 0); w < words; ++w)
+        dst[w] = 0;
+}
+
+inline void add(uint64_t *dst, const uint64_t *a, const uint64_t *b, int words)
+{
+    uint64_t carry = 0;
+    for (int w = 0; w < words; ++w) {
+        const uint64_t sum = a[w] + b[w];
+        const uint64_t carryOut = sum < a[w] ? 1 : 0;
+        dst[w] = sum + carry;
+        carry = carryOut | (dst[w] < sum ? 1 : 0);
+    }
+}
+
 // dst[i] = src[top - i] for i in 0..top; `dst` must differ from `src`.
 void reverse(uint64_t *dst, const uint64_t *src, int top, int words);
 // Keeps bit i when bits i..i+length-1 of `set` are all set (in place).
