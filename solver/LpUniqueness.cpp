@@ -13,6 +13,10 @@ constexpr size_t maxEntries = 400'000;
 // Longest a program may run, however much of the budget is left: the SAT
 // solver still has to be given time when the program proves nothing.
 constexpr double maxSeconds = 2.0;
+// GLPK cannot be interrupted, so it runs in slices of this many milliseconds,
+// each going on from the basis the last one reached; the time limit and the
+// cancel flag are checked in between.
+constexpr double sliceMilliseconds = 250;
 
 // The program in the form GLPK loads: columns 1..columnCount (cells first,
 // column c + 1 being cell c, then the block starts), rows 1..rowCount, and
@@ -126,8 +130,8 @@ double dualBound(const Program &program, const std::vector<double> &dual)
 }
 
 // Solves the program; returns the smallest bound the duals give, or a huge
-// value when GLPK did not reach the optimum.
-double solvedBound(const Program &program, double seconds)
+// value when GLPK did not reach the optimum in time.
+double solvedBound(const Program &program, SolveBudget &budget)
 {
     constexpr double noBound = 1e300;
     glp_term_out(GLP_OFF);
@@ -151,9 +155,18 @@ double solvedBound(const Program &program, double seconds)
     glp_smcp parameters;
     glp_init_smcp(&parameters);
     parameters.msg_lev = GLP_MSG_OFF;
-    parameters.tm_lim = static_cast<int>(seconds * 1000);
+    const double started = budget.elapsedSeconds();
+    int result = GLP_ETMLIM;
+    while (result == GLP_ETMLIM && !budget.exhaustedNow()) {
+        const double left
+            = std::min(maxSeconds - (budget.elapsedSeconds() - started), budget.secondsLeft());
+        if (left < 0.001)
+            break;
+        parameters.tm_lim = static_cast<int>(std::min(sliceMilliseconds, left * 1000));
+        result = glp_simplex(lp, &parameters);
+    }
     double bound = noBound;
-    if (glp_simplex(lp, &parameters) == 0 && glp_get_status(lp) == GLP_OPT) {
+    if (result == 0 && glp_get_status(lp) == GLP_OPT) {
         std::vector<double> dual(program.rowCount + 1, 0);
         for (int row = 1; row <= program.rowCount; ++row)
             dual[row] = glp_get_row_dual(lp, row);
@@ -177,8 +190,7 @@ bool lpUniquenessAvailable()
 bool lpProvesUnique(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                     const std::vector<uint8_t> &solution, SolveBudget &budget)
 {
-    const double seconds = std::min(maxSeconds, budget.secondsLeft());
-    if (seconds < 0.001 || budget.exhaustedNow())
+    if (budget.exhaustedNow())
         return false;
     // Objective: the distance from the solution, less its filled count.
     Program program;
@@ -193,5 +205,5 @@ bool lpProvesUnique(const PuzzleLines &lines, const std::vector<uint8_t> &known,
     for (int line = 0; line < lines.lineCount(); ++line)
         if (!addLine(program, lines, line))
             return false;
-    return solvedBound(program, seconds) + filled < 0.5;
+    return solvedBound(program, budget) + filled < 0.5;
 }
