@@ -1,24 +1,16 @@
 #include "SolveOutcome.h"
 
 #include "CMalovanaKrizovka.h"
+#include "PuzzleClues.h"
 
 namespace {
 
-int64_t rowClueTotal(const CMalovanaKrizovka &model)
+int64_t clueTotal(const std::vector<std::vector<int>> &lists)
 {
     int64_t total = 0;
-    for (int16_t row = 0; row < model.rowCount(); ++row)
-        for (int16_t k = 0; k < model.rowClueCount(row); ++k)
-            total += model.rowClue(row, k);
-    return total;
-}
-
-int64_t columnClueTotal(const CMalovanaKrizovka &model)
-{
-    int64_t total = 0;
-    for (int16_t column = 0; column < model.columnCount(); ++column)
-        for (int16_t k = 0; k < model.columnClueCount(column); ++k)
-            total += model.columnClue(column, k);
+    for (const std::vector<int> &list : lists)
+        for (int clue : list)
+            total += clue;
     return total;
 }
 
@@ -37,8 +29,9 @@ int64_t undecidedCells(const CMalovanaKrizovka &model)
 SolveOutcome judgeSolveOutcome(const CMalovanaKrizovka &model, bool solverSucceeded)
 {
     SolveOutcome outcome;
-    outcome.rowClueTotal = rowClueTotal(model);
-    outcome.columnClueTotal = columnClueTotal(model);
+    const PuzzleClues clues = PuzzleClues::fromModel(model);
+    outcome.rowClueTotal = clueTotal(clues.rowClues);
+    outcome.columnClueTotal = clueTotal(clues.columnClues);
     if (model.rowCount() <= 0 || model.columnCount() <= 0) {
         outcome.verdict = SolveOutcome::Verdict::NoCells;
         return outcome;

@@ -2,6 +2,8 @@
 
 #include "CMalovanaKrizovka.h"
 
+#include <algorithm>
+
 void PuzzleClues::applyTo(CMalovanaKrizovka &model) const
 {
     model.setSize(static_cast<int16_t>(rows), static_cast<int16_t>(columns));
@@ -16,8 +18,9 @@ void PuzzleClues::applyTo(CMalovanaKrizovka &model) const
 PuzzleClues PuzzleClues::fromModel(const CMalovanaKrizovka &model)
 {
     PuzzleClues clues;
-    clues.rows = model.rowCount();
-    clues.columns = model.columnCount();
+    // A model sized with negative counts holds no lines.
+    clues.rows = std::max<int>(model.rowCount(), 0);
+    clues.columns = std::max<int>(model.columnCount(), 0);
     clues.rowClues.resize(clues.rows);
     clues.columnClues.resize(clues.columns);
     for (int r = 0; r < clues.rows; ++r)

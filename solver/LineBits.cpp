@@ -4,18 +4,6 @@
 
 namespace LineBits {
 
-namespace {
-
-uint64_t reverseWord(uint64_t x)
-{
-    x = ((x >> 1) & 0x5555555555555555u) | ((x & 0x5555555555555555u) << 1);
-    x = ((x >> 2) & 0x3333333333333333u) | ((x & 0x3333333333333333u) << 2);
-    x = ((x >> 4) & 0x0F0F0F0F0F0F0F0Fu) | ((x & 0x0F0F0F0F0F0F0F0Fu) << 4);
-    return __builtin_bswap64(x);
-}
-
-} // namespace
-
 // Reversing all words maps bit p to bit 64 * words - 1 - p; a shift down
 // then moves bit `top` to bit 0.
 void reverse(uint64_t *dst, const uint64_t *src, int top, int words)

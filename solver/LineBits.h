@@ -83,6 +83,15 @@ inline void add(uint64_t *dst, const uint64_t *a, const uint64_t *b, int words)
     }
 }
 
+// Bit i of x moved to bit 63 - i.
+inline uint64_t reverseWord(uint64_t x)
+{
+    x = ((x >> 1) & 0x5555555555555555u) | ((x & 0x5555555555555555u) << 1);
+    x = ((x >> 2) & 0x3333333333333333u) | ((x & 0x3333333333333333u) << 2);
+    x = ((x >> 4) & 0x0F0F0F0F0F0F0F0Fu) | ((x & 0x0F0F0F0F0F0F0F0Fu) << 4);
+    return __builtin_bswap64(x);
+}
+
 // dst[i] = src[top - i] for i in 0..top; `dst` must differ from `src`.
 void reverse(uint64_t *dst, const uint64_t *src, int top, int words);
 // Keeps bit i when bits i..i+length-1 of `set` are all set (in place).

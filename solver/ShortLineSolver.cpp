@@ -1,3 +1,4 @@
+#include "LineBits.h"
 #include "LineSolver.h"
 
 // The same dynamic programming as the general line solver, for lines of at
@@ -5,14 +6,6 @@
 // no loop over words and no shift across them.
 
 namespace {
-
-uint64_t reverseWord(uint64_t x)
-{
-    x = ((x >> 1) & 0x5555555555555555u) | ((x & 0x5555555555555555u) << 1);
-    x = ((x >> 2) & 0x3333333333333333u) | ((x & 0x3333333333333333u) << 2);
-    x = ((x >> 4) & 0x0F0F0F0F0F0F0F0Fu) | ((x & 0x0F0F0F0F0F0F0F0Fu) << 4);
-    return __builtin_bswap64(x);
-}
 
 uint64_t extendAcrossEmpty(uint64_t seeds, uint64_t mayExtend)
 {
@@ -71,15 +64,17 @@ bool LineSolver::solveShort(const int *clues, int clueCount, uint64_t filled, ui
     if (!((rows[clueCount] >> lineLength) & 1u))
         return false;
     const int cellShift = 64 - lineLength; // cell i of the line -> cell n-1-i
-    fillWordPrefix(clues + clueCount - 1, -1, clueCount, reverseWord(mayBeEmpty) >> cellShift,
-                   reverseWord(mayBeFilled) >> cellShift, reversedRows);
+    fillWordPrefix(clues + clueCount - 1, -1, clueCount,
+                   LineBits::reverseWord(mayBeEmpty) >> cellShift,
+                   LineBits::reverseWord(mayBeFilled) >> cellShift, reversedRows);
 
     uint64_t canBeEmpty = 0;
     uint64_t canBeFilled = 0;
     uint64_t nextSuffix = 0;
     for (int j = clueCount; j >= 0; --j) {
         // position p of the reversed rows row is position n - p here
-        const uint64_t suffix = reverseWord(reversedRows[clueCount - j]) >> (cellShift - 1);
+        const uint64_t suffix
+            = LineBits::reverseWord(reversedRows[clueCount - j]) >> (cellShift - 1);
         canBeEmpty |= rows[j] & (suffix >> 1);
         if (j < clueCount) {
             const int block = clues[j];

@@ -89,6 +89,9 @@ TEST(SolveOutcome, PuzzleWithoutCellsHasNothingToSolve)
     CMalovanaKrizovka noColumns;
     noColumns.setSize(3, 0);
     EXPECT_EQ(judgeSolveOutcome(noColumns, false).verdict, Verdict::NoCells);
+    CMalovanaKrizovka negative; // the model keeps counts it cannot hold
+    negative.setSize(-2, 5);
+    EXPECT_EQ(judgeSolveOutcome(negative, false).verdict, Verdict::NoCells);
 }
 
 } // namespace
