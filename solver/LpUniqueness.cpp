@@ -34,12 +34,12 @@ struct Program
     std::vector<int> entryColumn { 0 };
     std::vector<double> entryValue { 0 };
 
-    int addColumn(double cost, double low, double high)
+    void addColumn(double cost, double low, double high)
     {
         objective.push_back(cost);
         lower.push_back(low);
         upper.push_back(high);
-        return ++columnCount;
+        ++columnCount;
     }
     void beginRow() { ++rowCount; }
     void add(int column, double value)

@@ -1,6 +1,7 @@
 #include "PuzzleLines.h"
 
 #include "CMalovanaKrizovka.h"
+#include "PuzzleClues.h"
 
 #include <cstdint>
 
@@ -21,25 +22,21 @@ std::string PuzzleLines::readFrom(const CMalovanaKrizovka &model)
     clueStart.assign(1, 0);
     if (rowCount <= 0 || columnCount <= 0)
         return "the grid has no cells";
+    const PuzzleClues clues = PuzzleClues::fromModel(model);
     int64_t rowTotal = 0;
     int64_t columnTotal = 0;
-    std::vector<int> numbers;
     for (int r = 0; r < rowCount; ++r) {
-        numbers.clear();
-        for (int k = 0; k < model.rowClueCount(static_cast<int16_t>(r)); ++k)
-            numbers.push_back(model.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(k)));
-        if (std::string problem = addLine("row", r, columnCount, numbers); !problem.empty())
+        if (std::string problem = addLine("row", r, columnCount, clues.rowClues[r]);
+            !problem.empty())
             return problem;
-        for (int number : numbers)
+        for (int number : clues.rowClues[r])
             rowTotal += number;
     }
     for (int c = 0; c < columnCount; ++c) {
-        numbers.clear();
-        for (int k = 0; k < model.columnClueCount(static_cast<int16_t>(c)); ++k)
-            numbers.push_back(model.columnClue(static_cast<int16_t>(c), static_cast<int16_t>(k)));
-        if (std::string problem = addLine("column", c, rowCount, numbers); !problem.empty())
+        if (std::string problem = addLine("column", c, rowCount, clues.columnClues[c]);
+            !problem.empty())
             return problem;
-        for (int number : numbers)
+        for (int number : clues.columnClues[c])
             columnTotal += number;
     }
     if (rowTotal != columnTotal)
