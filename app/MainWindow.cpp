@@ -161,25 +161,31 @@ void MainWindow::solve()
 
 void MainWindow::showSolveOutcome(bool solved)
 {
-    const SolveOutcome outcome = judgeSolveOutcome(gridView->model(), solved);
+    const zd::SolveOutcome outcome = zd::judgeSolveOutcome(gridView->model(), solved);
+    using NoSolution = zd::SolveOutcome::NoSolution;
     switch (outcome.verdict) {
-    case SolveOutcome::Verdict::Solved:
+    case zd::Verdict::Unique:
+    case zd::Verdict::Multiple:
         outcomeLabel->setText(tr("Solved"));
-        break;
-    case SolveOutcome::Verdict::Undecided:
+        return;
+    case zd::Verdict::Undecided:
         outcomeLabel->setText(outcome.undecidedCells == 1
                                   ? tr("1 cell undecided")
                                   : tr("%1 cells undecided").arg(outcome.undecidedCells));
+        return;
+    case zd::Verdict::None:
         break;
-    case SolveOutcome::Verdict::TotalsDiffer:
+    }
+    switch (outcome.noSolution) {
+    case NoSolution::TotalsDiffer:
         outcomeLabel->setText(tr("No solution: row clues total %1, column clues total %2")
                                   .arg(outcome.rowClueTotal)
                                   .arg(outcome.columnClueTotal));
         break;
-    case SolveOutcome::Verdict::NoCells:
+    case NoSolution::NoCells:
         outcomeLabel->setText(tr("No puzzle to solve"));
         break;
-    case SolveOutcome::Verdict::Contradiction:
+    case NoSolution::Contradiction:
         outcomeLabel->setText(tr("No solution: the clues contradict each other"));
         break;
     }

@@ -3,6 +3,8 @@
 #include "CMalovanaKrizovka.h"
 #include "PuzzleClues.h"
 
+namespace zd {
+
 namespace {
 
 int64_t clueTotal(const std::vector<std::vector<int>> &lists)
@@ -33,19 +35,21 @@ SolveOutcome judgeSolveOutcome(const CMalovanaKrizovka &model, bool solverSuccee
     outcome.rowClueTotal = clueTotal(clues.rowClues);
     outcome.columnClueTotal = clueTotal(clues.columnClues);
     if (model.rowCount() <= 0 || model.columnCount() <= 0) {
-        outcome.verdict = SolveOutcome::Verdict::NoCells;
+        outcome.noSolution = SolveOutcome::NoSolution::NoCells;
         return outcome;
     }
     if (outcome.rowClueTotal != outcome.columnClueTotal) {
-        outcome.verdict = SolveOutcome::Verdict::TotalsDiffer;
+        outcome.noSolution = SolveOutcome::NoSolution::TotalsDiffer;
         return outcome;
     }
     outcome.undecidedCells = undecidedCells(model);
     if (outcome.undecidedCells > 0)
-        outcome.verdict = SolveOutcome::Verdict::Undecided;
+        outcome.verdict = Verdict::Undecided;
     else if (solverSucceeded)
-        outcome.verdict = SolveOutcome::Verdict::Solved;
+        outcome.verdict = Verdict::Unique;
     else
-        outcome.verdict = SolveOutcome::Verdict::Contradiction;
+        outcome.noSolution = SolveOutcome::NoSolution::Contradiction;
     return outcome;
 }
+
+} // namespace zd

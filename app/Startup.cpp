@@ -4,6 +4,8 @@
 
 #include <QIcon>
 
+namespace zd {
+
 void presentMainWindow(MainWindow &window)
 {
     window.setWindowIcon(QIcon("../images/star.png"));
@@ -13,3 +15,5 @@ void presentMainWindow(MainWindow &window)
     window.resize(600, 600);
     window.show();
 }
+
+} // namespace zd

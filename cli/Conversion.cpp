@@ -7,6 +7,8 @@
 #include <fstream>
 #include <set>
 
+namespace zd {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -90,3 +92,5 @@ int convertPuzzles(const std::vector<PuzzleEntry> &entries, PuzzleFormat target,
     }
     return exitCode;
 }
+
+} // namespace zd

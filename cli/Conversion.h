@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace zd {
+
 // Converts read puzzles to another format: to standard output when there is
 // one puzzle and no `outputPath`, to `outputPath` itself for one puzzle, or
 // into the folder `outputPath` (an existing folder, or a name ending in '/')
@@ -16,3 +18,5 @@ int convertPuzzles(const std::vector<PuzzleEntry> &entries, PuzzleFormat target,
 // The file name a puzzle gets in an output folder: "a.zd" -> "a.non",
 // "b.tcga#12" -> "b-12.non".
 std::string convertedFileName(const std::string &entryName, PuzzleFormat target);
+
+} // namespace zd

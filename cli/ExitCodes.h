@@ -1,5 +1,7 @@
 #pragma once
 
+namespace zd {
+
 // What zdsolve's exit status means; the help text and docs/zdsolve.md list
 // the same. When several apply, the highest number wins.
 enum ExitCode : int {
@@ -10,3 +12,5 @@ enum ExitCode : int {
     ExitUsage = 64, // bad command line; nothing was solved
     ExitInterrupted = 130, // Ctrl-C: the puzzles not yet started were skipped
 };
+
+} // namespace zd

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+namespace zd {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -78,3 +80,5 @@ std::vector<PuzzleEntry> readInputs(const std::vector<InputFile> &files)
     }
     return entries;
 }
+
+} // namespace zd

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace zd {
+
 // One file to read, or the reason a named input cannot be read.
 struct InputFile
 {
@@ -22,3 +24,5 @@ std::vector<InputFile> collectInputFiles(const std::vector<std::string> &inputs,
 
 // Reads every input; failed inputs and unreadable files become failed entries.
 std::vector<PuzzleEntry> readInputs(const std::vector<InputFile> &files);
+
+} // namespace zd

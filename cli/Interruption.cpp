@@ -2,6 +2,8 @@
 
 #include <csignal>
 
+namespace zd {
+
 namespace {
 
 std::atomic<bool> interrupted { false };
@@ -32,3 +34,5 @@ bool wasInterrupted()
 {
     return interrupted.load();
 }
+
+} // namespace zd

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace zd {
+
 namespace {
 
 // Length of the valid UTF-8 sequence at text[pos], 0 when it is not one.
@@ -113,3 +115,5 @@ JsonLine &JsonLine::addOrNull(std::string_view key, const std::vector<std::strin
 {
     return rows.empty() ? addNull(key) : add(key, rows);
 }
+
+} // namespace zd

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace zd {
+
 // Builds one JSON object on one line, keys in the order they are added.
 class JsonLine
 {
@@ -34,3 +36,5 @@ private:
 // The text as a JSON string literal, quotes included; bytes that are not
 // valid UTF-8 become U+FFFD so the line always parses.
 std::string jsonString(std::string_view text);
+
+} // namespace zd

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace zd {
+
 namespace {
 
 std::string secondsText(double seconds)
@@ -13,6 +15,11 @@ std::string secondsText(double seconds)
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.3f s", seconds);
     return buffer;
+}
+
+std::vector<std::string> rowsOf(const PuzzleOutcome &outcome, const CellGrid &grid)
+{
+    return pictureOfGrid(grid, outcome.columns);
 }
 
 void appendGrid(std::string &out, const std::vector<std::string> &rows)
@@ -23,25 +30,24 @@ void appendGrid(std::string &out, const std::vector<std::string> &rows)
 
 std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
 {
-    if (outcome.verdict == "error")
+    if (outcome.failed)
         return outcome.name + ": error: " + outcome.error + "\n";
-    std::string out = outcome.name + ": " + outcome.verdict;
-    if (!outcome.grade.empty())
-        out += " (grade " + outcome.grade + ")";
+    std::string out = outcome.name + ": " + verdictWord(outcome);
+    if (outcome.grade)
+        out += std::string(" (grade ") + gradeName(*outcome.grade) + ")";
     out += " in " + secondsText(outcome.seconds);
-    if (outcome.verdict == "none" && !outcome.reason.empty())
+    if (outcome.verdict == Verdict::None && !outcome.reason.empty())
         out += ": " + outcome.reason;
     out += '\n';
     if (brief)
         return out;
-    const std::vector<std::string> &grid
-        = outcome.verdict == "timeout" ? outcome.known : outcome.solution;
+    const CellGrid &grid = outcome.verdict == Verdict::Undecided ? outcome.known : outcome.solution;
     if (grid.empty())
         return out;
-    appendGrid(out, grid);
-    if (outcome.verdict == "multiple" && !outcome.other.empty()) {
+    appendGrid(out, rowsOf(outcome, grid));
+    if (outcome.verdict == Verdict::Multiple && !outcome.other.empty()) {
         out += "another solution:\n";
-        appendGrid(out, outcome.other);
+        appendGrid(out, rowsOf(outcome, outcome.other));
     }
     return out + '\n';
 }
@@ -50,20 +56,38 @@ std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
 std::string lineMethodText(const PuzzleOutcome &outcome, bool brief)
 {
     if (brief)
-        return outcome.name + ": " + outcome.verdict + " (result "
+        return outcome.name + ": " + verdictWord(outcome) + " (result "
             + std::to_string(outcome.resultCode) + ", " + std::to_string(outcome.steps) + " steps, "
             + std::to_string(outcome.passes) + " passes) in " + secondsText(outcome.seconds) + "\n";
     std::string out = outcome.name + ":\n";
     for (char pass : outcome.passLines)
         out += std::string(1, pass) + '\n';
-    out += "result: " + std::to_string(outcome.resultCode) + " (" + outcome.verdict + ")\n";
+    out += "result: " + std::to_string(outcome.resultCode) + " (" + verdictWord(outcome) + ")\n";
     out += "steps: " + std::to_string(outcome.steps) + "\n";
     out += "passes: " + std::to_string(outcome.passes) + "\n";
-    appendGrid(out, outcome.known);
+    appendGrid(out, rowsOf(outcome, outcome.known));
     return out + '\n';
 }
 
 } // namespace
+
+std::string verdictWord(const PuzzleOutcome &outcome)
+{
+    if (outcome.failed)
+        return "error";
+    if (!outcome.lineMethod)
+        return verdictName(outcome.verdict);
+    switch (outcome.verdict) {
+    case Verdict::Unique:
+        return "solved";
+    case Verdict::None:
+        return "rejected";
+    case Verdict::Multiple:
+    case Verdict::Undecided:
+        break;
+    }
+    return "stuck";
+}
 
 std::string textReport(const PuzzleOutcome &outcome, bool brief)
 {
@@ -76,20 +100,22 @@ std::string jsonReport(const PuzzleOutcome &outcome)
 {
     JsonLine json;
     json.add("file", outcome.name).add("rows", outcome.rows).add("columns", outcome.columns);
-    json.add("verdict", outcome.verdict).addOrNull("grade", outcome.grade);
+    json.add("verdict", verdictWord(outcome))
+        .addOrNull("grade", outcome.grade ? gradeName(*outcome.grade) : "");
     json.addSeconds("seconds", outcome.seconds);
     if (outcome.lineMethod) {
         json.add("result", outcome.resultCode).add("steps", int64_t(outcome.steps));
         json.add("passes", int64_t(outcome.passes)).add("pass_lines", outcome.passLines);
-        json.addOrNull("solution",
-                       outcome.verdict == "solved" ? outcome.known : std::vector<std::string>());
-        json.addOrNull("known", outcome.known);
+        const CellGrid solved = outcome.hasVerdict(Verdict::Unique) ? outcome.known : CellGrid();
+        json.addOrNull("solution", rowsOf(outcome, solved));
+        json.addOrNull("known", rowsOf(outcome, outcome.known));
     } else {
-        json.addOrNull("solution", outcome.solution).addOrNull("other", outcome.other);
-        json.addOrNull("known", outcome.known);
+        json.addOrNull("solution", rowsOf(outcome, outcome.solution))
+            .addOrNull("other", rowsOf(outcome, outcome.other));
+        json.addOrNull("known", rowsOf(outcome, outcome.known));
         json.add("search_nodes", outcome.searchNodes).add("probes", outcome.probes);
     }
-    if (outcome.verdict == "none")
+    if (outcome.hasVerdict(Verdict::None) && !outcome.lineMethod)
         json.addOrNull("reason", outcome.reason);
     json.addOrNull("error", outcome.error);
     return json.finish();
@@ -97,9 +123,9 @@ std::string jsonReport(const PuzzleOutcome &outcome)
 
 int exitCodeFor(const PuzzleOutcome &outcome)
 {
-    if (outcome.verdict == "unique" || outcome.verdict == "solved")
+    if (outcome.hasVerdict(Verdict::Unique))
         return ExitAllAnswered;
-    if (outcome.verdict != "error")
+    if (!outcome.failed)
         return ExitNotUnique;
     return outcome.solverFault ? ExitSolverFault : ExitBadFile;
 }
@@ -107,10 +133,10 @@ int exitCodeFor(const PuzzleOutcome &outcome)
 void RunSummary::add(const PuzzleOutcome &outcome)
 {
     ++count;
-    ++verdicts[outcome.verdict];
+    ++verdicts[verdictWord(outcome)];
     worstExit = std::max(worstExit, exitCodeFor(outcome));
     totalSeconds += outcome.seconds;
-    if (outcome.verdict != "error" && outcome.seconds > slowestSeconds) {
+    if (!outcome.failed && outcome.seconds > slowestSeconds) {
         slowestSeconds = outcome.seconds;
         slowestName = outcome.name;
     }
@@ -132,3 +158,5 @@ std::string RunSummary::text() const
         out += ", slowest " + secondsText(slowestSeconds) + " (" + slowestName + ")";
     return out + '\n';
 }
+
+} // namespace zd

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+namespace zd {
+
 // The text and JSON forms of an outcome, and the summary of a run.
 
 // The verdict line and (unless brief) the grid or grids, ending with an empty
@@ -35,3 +37,5 @@ private:
 
 // The exit code one outcome asks for (see ExitCodes.h).
 int exitCodeFor(const PuzzleOutcome &outcome);
+
+} // namespace zd

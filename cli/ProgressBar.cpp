@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace zd {
+
 std::string progressLine(size_t done, size_t total, double elapsedSeconds, int width)
 {
     const size_t shown = std::min(done, total);
@@ -39,3 +41,5 @@ void ProgressBar::clear()
     std::fflush(out);
     drawn = false;
 }
+
+} // namespace zd

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+namespace zd {
+
 // "[########------------]  40/100  3 s": how far a run has got.
 std::string progressLine(size_t done, size_t total, double elapsedSeconds, int width = 30);
 
@@ -29,3 +31,5 @@ private:
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point lastDrawn {};
 };
+
+} // namespace zd

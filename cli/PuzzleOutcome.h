@@ -1,8 +1,12 @@
 #pragma once
 
+#include "CompleteSolver.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
+
+namespace zd {
 
 // What zdsolve reports about one puzzle, whichever method solved it.
 struct PuzzleOutcome
@@ -10,16 +14,18 @@ struct PuzzleOutcome
     std::string name; // file, or file#N
     int rows = 0;
     int columns = 0;
-    // unique, multiple, none, timeout or error; the line method says
-    // solved, stuck or rejected instead.
-    std::string verdict;
-    std::string grade; // line, probe or search; empty when there is none
+    // The solver's verdict; the line method's result code maps onto it
+    // (0 solved: Unique, 1 rejected: None, 2 stuck: Undecided).
+    Verdict verdict = Verdict::Undecided;
+    // Instead of a verdict: the puzzle could not be read or solved.
+    bool failed = false;
+    std::string error; // the message when failed
+    bool solverFault = false; // failed: the solver's answer broke the clues
+    std::optional<Grade> grade; // how a solution is reached; none without one
     double seconds = 0;
-    std::vector<std::string> solution; // rows of '#' and '.'
-    std::vector<std::string> other; // multiple: a second solution
-    std::vector<std::string> known; // timeout, and the line method's grid: '?' undecided
-    std::string error; // the message for verdict error
-    bool solverFault = false; // error: the solver's answer broke the clues
+    CellGrid solution;
+    CellGrid other; // multiple: a second solution
+    CellGrid known; // undecided, and the line method's grid
     bool skipped = false; // not solved because the run was interrupted; not reported
     std::string reason; // none: why, when the solver can tell
 
@@ -32,8 +38,12 @@ struct PuzzleOutcome
 
     int64_t searchNodes = 0;
     int64_t probes = 0;
+
+    bool hasVerdict(Verdict wanted) const { return !failed && verdict == wanted; }
 };
 
-// Rows of '#', '.' and '?' from row-major cell states (2 filled, 1 empty,
-// 0 undecided).
-std::vector<std::string> gridRows(const std::vector<int32_t> &cells, int rows, int columns);
+// The word reports use for the outcome: "unique", "multiple", "none",
+// "timeout" or "error"; the line method says "solved", "rejected" or "stuck".
+std::string verdictWord(const PuzzleOutcome &outcome);
+
+} // namespace zd

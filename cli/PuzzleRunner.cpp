@@ -7,6 +7,8 @@
 #include <optional>
 #include <thread>
 
+namespace zd {
+
 namespace {
 
 // Outcomes finished by the workers, waiting to be delivered in order.
@@ -86,3 +88,5 @@ void runPuzzles(const std::vector<PuzzleEntry> &entries, int jobs, const SolveOn
     for (std::thread &worker : workers)
         worker.join();
 }
+
+} // namespace zd

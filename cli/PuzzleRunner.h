@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+namespace zd {
+
 using SolveOne = std::function<PuzzleOutcome(const PuzzleEntry &)>;
 // Receives each outcome in the entries' order, on the calling thread.
 using DeliverOne = std::function<void(size_t index, PuzzleOutcome &&outcome)>;
@@ -17,3 +19,5 @@ using ReportProgress = std::function<void(size_t done)>;
 // runs on the calling thread (the line method needs that).
 void runPuzzles(const std::vector<PuzzleEntry> &entries, int jobs, const SolveOne &solve,
                 const DeliverOne &deliver, const ReportProgress &progress);
+
+} // namespace zd

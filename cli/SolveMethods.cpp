@@ -1,12 +1,13 @@
 #include "SolveMethods.h"
 
 #include "CMalovanaKrizovka.h"
-#include "ClueLines.h"
 #include "CompleteSolver.h"
 
 #include <chrono>
 #include <cstdio>
 #include <unistd.h>
+
+namespace zd {
 
 namespace {
 
@@ -15,45 +16,20 @@ double secondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-bool isComplete(const std::vector<std::string> &rows)
-{
-    for (const std::string &row : rows)
-        if (row.find('?') != std::string::npos)
-            return false;
-    return true;
-}
-
 // The solver's answer must meet every clue; "multiple" needs two different ones.
 std::string checkReportedSolutions(const PuzzleOutcome &outcome, const PuzzleClues &clues)
 {
-    const bool hasSolution = outcome.verdict == "unique" || outcome.verdict == "multiple";
-    if (hasSolution
-        && (!isComplete(outcome.solution) || !pictureMatchesClues(outcome.solution, clues)))
+    const bool hasSolution
+        = outcome.hasVerdict(Verdict::Unique) || outcome.hasVerdict(Verdict::Multiple);
+    if (hasSolution && !clues.isSolvedBy(outcome.solution))
         return "the solver reported a solution that breaks the clues";
-    if (outcome.verdict == "multiple"
-        && (!isComplete(outcome.other) || !pictureMatchesClues(outcome.other, clues)
-            || outcome.other == outcome.solution))
+    if (outcome.hasVerdict(Verdict::Multiple)
+        && (!clues.isSolvedBy(outcome.other) || outcome.other == outcome.solution))
         return "the solver reported a second solution that breaks the clues or equals the first";
     return {};
 }
 
 } // namespace
-
-std::vector<std::string> gridRows(const std::vector<int32_t> &cells, int rows, int columns)
-{
-    std::vector<std::string> picture;
-    if (cells.size() != static_cast<size_t>(rows) * static_cast<size_t>(columns))
-        return picture;
-    for (int r = 0; r < rows; ++r) {
-        std::string row(static_cast<size_t>(columns), '?');
-        for (int c = 0; c < columns; ++c) {
-            const int32_t state = cells[static_cast<size_t>(r) * columns + c];
-            row[c] = state == CellFilled ? '#' : state == CellEmpty ? '.' : '?';
-        }
-        picture.push_back(std::move(row));
-    }
-    return picture;
-}
 
 bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome)
 {
@@ -64,7 +40,7 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome)
     outcome.name = entry.name;
     outcome.rows = entry.clues.rows;
     outcome.columns = entry.clues.columns;
-    outcome.verdict = "error";
+    outcome.failed = true;
     outcome.error = entry.failed() ? entry.error
                                    : entry.name + ": the puzzle has "
             + std::to_string(entry.clues.rows) + " x " + std::to_string(entry.clues.columns)
@@ -79,30 +55,28 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
     if (outcomeWithoutSolving(entry, outcome))
         return outcome;
     const auto start = std::chrono::steady_clock::now();
-    CMalovanaKrizovka model;
-    entry.clues.applyTo(model);
     SolveOptions options;
     options.timeLimitSeconds = timeoutSeconds;
     options.cancel = cancel;
-    const SolveResult result = solveCompletely(model, options);
+    const SolveResult result = solveCompletely(entry.clues, options);
     outcome.seconds = secondsSince(start);
     outcome.name = entry.name;
     outcome.rows = entry.clues.rows;
     outcome.columns = entry.clues.columns;
-    outcome.verdict = verdictName(result.verdict);
+    outcome.verdict = result.verdict;
     // A grade tells how a solution is reached; without one it says nothing.
     if (result.verdict == Verdict::Unique || result.verdict == Verdict::Multiple)
-        outcome.grade = gradeName(result.grade);
-    outcome.solution = gridRows(result.solution, outcome.rows, outcome.columns);
-    outcome.other = gridRows(result.other, outcome.rows, outcome.columns);
-    if (result.verdict == Verdict::Timeout)
-        outcome.known = gridRows(result.known, outcome.rows, outcome.columns);
+        outcome.grade = result.grade;
+    outcome.solution = result.solution;
+    outcome.other = result.other;
+    if (result.verdict == Verdict::Undecided)
+        outcome.known = result.known;
     outcome.reason = result.problem;
     outcome.searchNodes = result.searchNodes;
     outcome.probes = result.probes;
     if (std::string fault = checkReportedSolutions(outcome, entry.clues); !fault.empty()) {
-        outcome.verdict = "error";
-        outcome.grade.clear();
+        outcome.failed = true;
+        outcome.grade.reset();
         outcome.solverFault = true;
         outcome.error = entry.name + ": " + fault;
     }
@@ -164,9 +138,9 @@ std::string passLinesOf(const std::string &printed)
     return passes;
 }
 
-const char *lineVerdict(int code)
+Verdict lineVerdict(int code)
 {
-    return code == 0 ? "solved" : code == 1 ? "rejected" : "stuck";
+    return code == 0 ? Verdict::Unique : code == 1 ? Verdict::None : Verdict::Undecided;
 }
 
 } // namespace
@@ -190,11 +164,12 @@ PuzzleOutcome solveWithLineLogic(const PuzzleEntry &entry)
     outcome.verdict = lineVerdict(outcome.resultCode);
     outcome.steps = model.stepCount();
     outcome.passes = model.passCount();
-    std::vector<int32_t> cells;
-    cells.reserve(static_cast<size_t>(outcome.rows) * outcome.columns);
+    outcome.known.reserve(static_cast<size_t>(outcome.rows) * outcome.columns);
     for (int r = 0; r < outcome.rows; ++r)
         for (int c = 0; c < outcome.columns; ++c)
-            cells.push_back(model.cell(static_cast<int16_t>(r), static_cast<int16_t>(c)));
-    outcome.known = gridRows(cells, outcome.rows, outcome.columns);
+            outcome.known.push_back(static_cast<CellState>(
+                model.cell(static_cast<int16_t>(r), static_cast<int16_t>(c))));
     return outcome;
 }
+
+} // namespace zd

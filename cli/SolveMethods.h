@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+namespace zd {
+
 // Largest puzzle zdsolve will solve, in cells: beyond this a small file could
 // ask for gigabytes of grid.
 inline constexpr int64_t maxSolvedCells = 16LL * 1024 * 1024;
@@ -24,3 +26,5 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
 // report in order. Standard output is redirected meanwhile: call it from the
 // one thread that writes output, never beside another solve.
 PuzzleOutcome solveWithLineLogic(const PuzzleEntry &entry);
+
+} // namespace zd

@@ -1,5 +1,7 @@
 #include "ToolOptions.h"
 
+namespace zd {
+
 std::string toolHelpText()
 {
     return R"(Usage: zdsolve [OPTIONS] FILE|FOLDER...
@@ -64,3 +66,5 @@ Exit status (the highest that applies):
       are skipped (a second Ctrl-C ends the program at once)
 )";
 }
+
+} // namespace zd

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace zd {
+
 namespace {
 
 constexpr int maxJobs = 1024;
@@ -149,3 +151,5 @@ ParsedOptions parseToolOptions(const std::vector<std::string> &arguments)
     parsed.error = checkCombination(options);
     return parsed;
 }
+
+} // namespace zd

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace zd {
+
 enum class SolveMethod {
     Complete, // the complete solver: verdict, grade, uniqueness
     Line, // the model's line-by-line solver, with its pass lines
@@ -38,3 +40,5 @@ ParsedOptions parseToolOptions(const std::vector<std::string> &arguments);
 
 // The text --help prints: every option, the formats and the exit codes.
 std::string toolHelpText();
+
+} // namespace zd

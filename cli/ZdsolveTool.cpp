@@ -15,6 +15,8 @@
 #include <thread>
 #include <unistd.h>
 
+namespace zd {
+
 namespace {
 
 void writeOut(const std::string &text)
@@ -45,7 +47,7 @@ SolveOne solverFor(const ToolOptions &options)
         } catch (const std::exception &failure) {
             PuzzleOutcome outcome;
             outcome.name = entry.name;
-            outcome.verdict = "error";
+            outcome.failed = true;
             outcome.error = entry.name + ": could not be solved: " + failure.what();
             return outcome;
         }
@@ -65,7 +67,7 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
         if (outcome.skipped)
             return;
         bar.clear();
-        if (outcome.verdict == "error") {
+        if (outcome.failed) {
             std::fflush(stdout);
             std::fprintf(stderr, "zdsolve: %s\n", outcome.error.c_str());
         }
@@ -116,3 +118,5 @@ int runZdsolve(const std::vector<std::string> &arguments)
     catchInterruption();
     return solveAll(options, entries);
 }
+
+} // namespace zd

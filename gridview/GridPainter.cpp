@@ -1,6 +1,6 @@
 #include "GridPainter.h"
 
-#include "CMalovanaKrizovka.h"
+#include "PuzzleView.h"
 
 #include <QBrush>
 #include <QFont>
@@ -15,6 +15,8 @@
 #include <QVector>
 #include <algorithm>
 #include <cmath>
+
+namespace zd {
 
 namespace {
 
@@ -105,44 +107,43 @@ private:
     QHash<int, QStaticText> layouts;
 };
 
-void paintRowClues(ClueTextDrawer &drawer, const CMalovanaKrizovka &puzzle,
-                   const GridGeometry &grid, const QRect &reach)
+void paintRowClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridGeometry &grid,
+                   const QRect &reach)
 {
     const int s = grid.cellSize;
     // Row r's base line is the row's bottom edge: gridTop + (r + 1) * s.
     const IndexRange rows
         = indicesWithin(grid.gridTop + s, s, grid.rows, reach.top(), reach.bottom());
     for (int r = rows.first; r <= rows.last; ++r) {
-        const int n = puzzle.rowClueCount(static_cast<int16_t>(r));
+        const int n = puzzle.rowClueCount(r);
         const int y = grid.gridTop + (r + 1) * s;
         for (int i = 0; i < n; ++i) {
             const int x = grid.gridLeft - 2 * s * (n - i);
             if (reach.contains(x, y))
-                drawer.draw(x, y, puzzle.rowClue(static_cast<int16_t>(r), static_cast<int16_t>(i)));
+                drawer.draw(x, y, puzzle.rowClue(r, i));
         }
     }
 }
 
-void paintColumnClues(ClueTextDrawer &drawer, const CMalovanaKrizovka &puzzle,
-                      const GridGeometry &grid, const QRect &reach)
+void paintColumnClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridGeometry &grid,
+                      const QRect &reach)
 {
     const int s = grid.cellSize;
     // Column j's texts start a quarter cell left of its left edge.
     const IndexRange columns
         = indicesWithin(grid.gridLeft - s / 4, s, grid.columns, reach.left(), reach.right());
     for (int j = columns.first; j <= columns.last; ++j) {
-        const int n = puzzle.columnClueCount(static_cast<int16_t>(j));
+        const int n = puzzle.columnClueCount(j);
         const int x = grid.gridLeft + j * s - s / 4;
         for (int i = 0; i < n; ++i) {
             const int y = grid.gridTop - 2 * s * (n - 1 - i) - s / 2;
             if (reach.contains(x, y))
-                drawer.draw(x, y,
-                            puzzle.columnClue(static_cast<int16_t>(j), static_cast<int16_t>(i)));
+                drawer.draw(x, y, puzzle.columnClue(j, i));
         }
     }
 }
 
-void paintClues(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
+void paintClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &grid,
                 GridStyle style, const QRect &area)
 {
     painter.setFont(clueFont(grid.cellSize, style));
@@ -255,7 +256,7 @@ private:
     QVector<QRect> marks;
 };
 
-void paintCells(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &grid,
+void paintCells(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &grid,
                 GridStyle style, const QRect &area)
 {
     QBrush brush(Qt::SolidPattern);
@@ -273,7 +274,7 @@ void paintCells(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGe
         const int top = grid.gridTop + r * s;
         for (int j = columns.first; j <= columns.last; ++j) {
             const int left = grid.gridLeft + j * s;
-            const int32_t state = puzzle.cell(static_cast<int16_t>(r), static_cast<int16_t>(j));
+            const CellState state = puzzle.cell(r, j);
             if (state == CellFilled)
                 marks.add(QRect(left + shape.inset, top + shape.inset, s - 2 * shape.inset,
                                 s - 2 * shape.inset));
@@ -308,7 +309,7 @@ QString clueText(int value)
     return text;
 }
 
-void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,
+void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
                GridStyle style, const QRect &area)
 {
     if (geometry.cellSize > 4) {
@@ -317,3 +318,11 @@ void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeo
     }
     paintCells(painter, puzzle, geometry, style, area);
 }
+
+void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,
+               GridStyle style, const QRect &area)
+{
+    paintGrid(painter, ModelPuzzleView(puzzle), geometry, style, area);
+}
+
+} // namespace zd

@@ -7,6 +7,10 @@ class QFont;
 class QPainter;
 class QString;
 
+namespace zd {
+
+class PuzzleView;
+
 // The two looks of the grid. The main program sizes the clue font in pixels and
 // keeps filled squares clear of the grid lines only where the cell has room; the
 // viewer sizes the font in points and always insets squares and dashes by 2.
@@ -38,5 +42,11 @@ QString clueText(int value);
 // the cell marks. Items that cannot reach `area` are left out and lines and
 // marks go to the painter in batches; inside `area` every pixel is what drawing
 // each item on its own gives. Leaves the clue font and a black brush set.
+void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
+               GridStyle style, const QRect &area);
+
+// The same for the model's clues and grid.
 void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,
                GridStyle style, const QRect &area);
+
+} // namespace zd

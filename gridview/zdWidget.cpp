@@ -1,5 +1,7 @@
 #include "zdWidget.h"
 
+#include "PuzzleView.h"
+
 #include <QFile>
 #include <QFont>
 #include <QPaintEvent>
@@ -43,6 +45,8 @@ bool zdWidget::load(const char *path)
     } else {
         puzzle.load(path);
         loadError = QString::fromLocal8Bit(puzzle.lastError());
+        if (loadError.isEmpty())
+            otherCells.reset();
     }
     updateLayout();
     return true;
@@ -50,23 +54,39 @@ bool zdWidget::load(const char *path)
 
 bool zdWidget::solve()
 {
+    otherCells.reset();
     return puzzle.solve(nullptr, 0) == 0;
 }
 
-GridGeometry zdWidget::gridGeometry() const
+void zdWidget::showCells(zd::CellGrid cells)
+{
+    const size_t size = static_cast<size_t>(std::max<int>(puzzle.rowCount(), 0))
+        * std::max<int>(puzzle.columnCount(), 0);
+    if (cells.size() == size)
+        otherCells = std::move(cells);
+}
+
+void zdWidget::showModelCells()
+{
+    otherCells.reset();
+}
+
+zd::GridGeometry zdWidget::gridGeometry() const
 {
     return { cellPixels, rowClueWidth, columnClueHeight, puzzle.rowCount(), puzzle.columnCount() };
 }
 
 void zdWidget::paintPuzzle(QPainter *painter)
 {
-    paintGrid(*painter, puzzle, gridGeometry(), variant, wholeDeviceArea());
+    const zd::ModelPuzzleView view(puzzle, shownCells());
+    zd::paintGrid(*painter, view, gridGeometry(), variant, zd::wholeDeviceArea());
 }
 
 void zdWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    paintGrid(painter, puzzle, gridGeometry(), variant, event->rect());
+    const zd::ModelPuzzleView view(puzzle, shownCells());
+    zd::paintGrid(painter, view, gridGeometry(), variant, event->rect());
     if (variant == Variant::Main)
         paintCaption(painter);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "CMalovanaKrizovkaFromFile.h"
+#include "CellState.h"
 #include "GridPainter.h"
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QPainter;
 
@@ -17,7 +19,7 @@ class zdWidget : public QWidget
 public:
     // The main program's view shows a caption with the puzzle's path; the
     // viewer's keeps no path and draws the simpler look of GridStyle::Viewer.
-    using Variant = GridStyle;
+    using Variant = zd::GridStyle;
 
     // Cell sizes are kept within these bounds: below 1 pixel there is no grid to
     // draw, and above the upper one the pixel arithmetic of the largest puzzles
@@ -41,6 +43,16 @@ public:
     // Paints clues, grid lines and cell marks onto any active painter.
     void paintPuzzle(QPainter *painter);
 
+    // Shows `cells` (the puzzle's rows x columns, row-major), such as a
+    // complete solver's result, instead of the model's grid until the next
+    // load or solve; the model itself is left as it is. A grid of another
+    // size is not shown. The caller repaints.
+    void showCells(zd::CellGrid cells);
+    // Shows the model's own grid again.
+    void showModelCells();
+    // The grid shown instead of the model's, if any.
+    const zd::CellGrid *shownCells() const { return otherCells ? &*otherCells : nullptr; }
+
     // What the last load() reported: empty after success.
     QString lastLoadError() const { return loadError; }
     const CMalovanaKrizovkaFromFile &model() const { return puzzle; }
@@ -49,7 +61,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    GridGeometry gridGeometry() const;
+    zd::GridGeometry gridGeometry() const;
     void paintCaption(QPainter &painter);
 
     CMalovanaKrizovkaFromFile puzzle;
@@ -60,4 +72,5 @@ private:
     int columnClueHeight = 0;
     Variant variant;
     QString loadError;
+    std::optional<zd::CellGrid> otherCells;
 };

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "CellState.h"
 #include "LineWork.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
-
-// The three states of a grid cell. The values matter: completion is judged by
-// the sum of all cell states (every filled cell counts 2, every empty one 1).
-enum CellState : int32_t { CellUnknown = 0, CellEmpty = 1, CellFilled = 2 };
 
 // One number of a row's or column's clue list, with the line solver's
 // bookkeeping for that block.

@@ -3,33 +3,19 @@
 // not prove this when the clues admit no grid at all.
 
 #include "CMalovanaKrizovka.h"
+#include "LineClueCheck.h"
+
+#include <vector>
 
 namespace {
 
-// Compares the runs of filled cells of one line with its clue list. The clue
-// list "0" stands for a line without filled cells.
-bool lineShowsClues(const ClueList &clues, const int32_t *first, std::ptrdiff_t stride,
-                    int32_t length)
+std::vector<int> clueNumbers(const ClueList &clues)
 {
-    std::size_t next = 0;
-    int32_t run = 0;
-    for (int32_t i = 0; i <= length; ++i) {
-        const int32_t state = i < length ? first[i * stride] : CellEmpty;
-        if (state == CellUnknown)
-            return false;
-        if (state == CellFilled) {
-            ++run;
-            continue;
-        }
-        if (run == 0)
-            continue;
-        if (next >= clues.size() || clues[next].length != run)
-            return false;
-        ++next;
-        run = 0;
-    }
-    const bool onlyZero = clues.size() == 1 && clues[0].length == 0;
-    return next == clues.size() || (next == 0 && onlyZero);
+    std::vector<int> numbers;
+    numbers.reserve(clues.size());
+    for (const Clue &clue : clues)
+        numbers.push_back(clue.length);
+    return numbers;
 }
 
 } // namespace
@@ -38,11 +24,18 @@ bool CMalovanaKrizovka::isSolved() const
 {
     if (rows <= 0 || columns <= 0 || grid.size() != static_cast<std::size_t>(rows) * columns)
         return false;
-    for (int r = 0; r < rows; ++r)
-        if (!lineShowsClues(rowClueLists[r], grid.data() + cellIndex(r, 0), 1, columns))
+    for (int r = 0; r < rows; ++r) {
+        const int32_t *first = grid.data() + cellIndex(r, 0);
+        if (!zd::lineMatchesClues(clueNumbers(rowClueLists[r]), columns,
+                                  [first](int i) { return first[i]; }))
             return false;
-    for (int c = 0; c < columns; ++c)
-        if (!lineShowsClues(columnClueLists[c], grid.data() + c, columns, rows))
+    }
+    for (int c = 0; c < columns; ++c) {
+        const int32_t *first = grid.data() + c;
+        const int stride = columns;
+        if (!zd::lineMatchesClues(clueNumbers(columnClueLists[c]), rows,
+                                  [first, stride](int i) { return first[i * stride]; }))
             return false;
+    }
     return true;
 }

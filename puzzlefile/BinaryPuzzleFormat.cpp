@@ -1,5 +1,7 @@
 #include "BinaryPuzzleFormat.h"
 
+namespace zd {
+
 namespace {
 
 constexpr size_t headerSize = 8;
@@ -159,3 +161,5 @@ bool formatBinaryPuzzle(const PuzzleClues &clues, std::string &bytes, std::strin
     bytes = std::move(out);
     return true;
 }
+
+} // namespace zd

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ParseError.h"
 #include "PuzzleClues.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+namespace zd {
 
 // The binary puzzle format.
 //
@@ -39,3 +42,5 @@ ParseError parseBinaryPuzzle(std::string_view bytes, PuzzleClues &clues);
 bool formatBinaryPuzzle(const PuzzleClues &clues, std::string &bytes, std::string &error);
 
 inline constexpr int maxBinaryColumns = 1024;
+
+} // namespace zd

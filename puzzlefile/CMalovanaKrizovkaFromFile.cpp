@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace zd;
+
 CMalovanaKrizovkaFromFile::~CMalovanaKrizovkaFromFile() = default;
 
 bool CMalovanaKrizovkaFromFile::readFile(const char *path, std::string &content, int &closeResult)

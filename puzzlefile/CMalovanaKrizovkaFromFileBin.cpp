@@ -2,6 +2,8 @@
 
 #include "BinaryPuzzleFormat.h"
 
+using namespace zd;
+
 int CMalovanaKrizovkaFromFileBin::load(const char *path)
 {
     loadError.clear();

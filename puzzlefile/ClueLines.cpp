@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace zd {
+
 bool LineSplitter::next(std::string_view &line)
 {
     if (offset >= text.size())
@@ -122,33 +124,4 @@ int parseCount(std::string_view text)
     return value;
 }
 
-namespace {
-
-// {} and {0} both mean a line without filled cells.
-bool sameClues(const std::vector<std::vector<int>> &a, const std::vector<std::vector<int>> &b)
-{
-    if (a.size() != b.size())
-        return false;
-    const std::vector<int> empty { 0 };
-    for (size_t i = 0; i < a.size(); ++i)
-        if ((a[i].empty() ? empty : a[i]) != (b[i].empty() ? empty : b[i]))
-            return false;
-    return true;
-}
-
-} // namespace
-
-bool pictureMatchesClues(const std::vector<std::string> &picture, const PuzzleClues &clues)
-{
-    if (static_cast<int>(picture.size()) != clues.rows)
-        return false;
-    for (const std::string &row : picture)
-        if (static_cast<int>(row.size()) != clues.columns)
-            return false;
-    if (clues.rows == 0) // no picture to draw the columns from: they must be empty
-        return sameClues(clues.columnClues,
-                         std::vector<std::vector<int>>(clues.columnClues.size()));
-    const PuzzleClues drawn = PuzzleClues::fromPicture(picture);
-    return sameClues(drawn.rowClues, clues.rowClues)
-        && sameClues(drawn.columnClues, clues.columnClues);
-}
+} // namespace zd

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ParseError.h"
 #include "PuzzleClues.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace zd {
 
 // Pieces shared by the line-based puzzle readers (.zd, .non, .nin, tournament).
 
@@ -52,6 +55,4 @@ ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::st
 // Returns -1 when the text is not such a number.
 int parseCount(std::string_view text);
 
-// True when `picture` ('#' filled, anything else empty) has the puzzle's size
-// and every one of its rows and columns gives exactly the clue it must.
-bool pictureMatchesClues(const std::vector<std::string> &picture, const PuzzleClues &clues);
+} // namespace zd

@@ -2,6 +2,8 @@
 
 #include "ClueLines.h"
 
+namespace zd {
+
 namespace {
 
 ParseError parseSizeLine(std::string_view line, int lineNumber, int &width, int &height)
@@ -66,3 +68,5 @@ ParseError parseNinPuzzle(std::string_view content, PuzzleClues &clues)
     clues = std::move(parsed);
     return {};
 }
+
+} // namespace zd

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ParseError.h"
 #include "PuzzleClues.h"
 
 #include <string>
 #include <string_view>
+
+namespace zd {
 
 // The ".nin" format:
 //
@@ -18,3 +21,5 @@
 
 // Parses a whole file's content. On failure `clues` is left as it was.
 ParseError parseNinPuzzle(std::string_view content, PuzzleClues &clues);
+
+} // namespace zd

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdint>
 
+namespace zd {
+
 namespace {
 
 enum class Block { None, Rows, Columns };
@@ -148,7 +150,7 @@ ParseError readGoal(const NonReading &reading, std::vector<std::string> &goal)
                 row[c] = '#';
         goal.push_back(std::move(row));
     }
-    if (!pictureMatchesClues(goal, reading.clues))
+    if (!reading.clues.isSolvedBy(gridOfPicture(goal)))
         return lineError(reading.goalLine, "goal does not agree with the clues");
     return {};
 }
@@ -234,3 +236,5 @@ std::string formatNonPuzzle(const PuzzleClues &clues, const std::vector<std::str
     }
     return out;
 }
+
+} // namespace zd

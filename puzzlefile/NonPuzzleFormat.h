@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ParseError.h"
 #include "PuzzleClues.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace zd {
 
 // Steve Simpson's ".non" format, black and white only:
 //
@@ -39,3 +42,5 @@ ParseError parseNonPuzzle(std::string_view content, NonPuzzle &puzzle);
 // Writes clues (and the goal when there is one) in the format, with commas
 // between numbers and a final line feed.
 std::string formatNonPuzzle(const PuzzleClues &clues, const std::vector<std::string> &goal = {});
+
+} // namespace zd

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <filesystem>
 
+namespace zd {
+
 namespace {
 
 constexpr PuzzleFormat allFormats[] = { PuzzleFormat::Text, PuzzleFormat::Binary, PuzzleFormat::Non,
@@ -191,3 +193,5 @@ bool writePuzzleContent(const PuzzleEntry &entry, PuzzleFormat format, std::stri
     error = std::string("puzzles cannot be written in the ") + puzzleFormatName(format) + " format";
     return false;
 }
+
+} // namespace zd

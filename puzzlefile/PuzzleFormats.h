@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace zd {
+
 // Every puzzle file format the readers know, found by a file's extension or
 // by name, and one entry point that reads any of them into a list of
 // puzzles (a tournament batch file holds many).
@@ -52,3 +54,5 @@ std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat fo
 // cannot hold.
 bool writePuzzleContent(const PuzzleEntry &entry, PuzzleFormat format, std::string &content,
                         std::string &error);
+
+} // namespace zd

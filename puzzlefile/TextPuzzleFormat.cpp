@@ -2,6 +2,8 @@
 
 #include "ClueLines.h"
 
+namespace zd {
+
 namespace {
 
 // The first line: two counts, separated (and possibly preceded) by white
@@ -119,3 +121,5 @@ std::string formatTextPuzzle(const PuzzleClues &clues)
         appendClueLine(out, line);
     return out;
 }
+
+} // namespace zd

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ParseError.h"
 #include "PuzzleClues.h"
 
 #include <string>
 #include <string_view>
+
+namespace zd {
 
 // The text puzzle format (".zd"):
 //
@@ -25,3 +28,5 @@ ParseError parseTextPuzzle(std::string_view content, PuzzleClues &clues);
 // Writes clues in the text format: single spaces, "0" for an empty line, an
 // empty separator line and a final line feed.
 std::string formatTextPuzzle(const PuzzleClues &clues);
+
+} // namespace zd

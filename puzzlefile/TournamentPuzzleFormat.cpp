@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace zd {
+
 namespace {
 
 bool isPuzzleStart(std::string_view line)
@@ -110,3 +112,5 @@ std::vector<TournamentPuzzle> parseTournamentPuzzles(std::string_view content)
             { 0, {}, lineError(1, "the file holds no puzzle; each starts with a line '$N'") });
     return puzzles;
 }
+
+} // namespace zd

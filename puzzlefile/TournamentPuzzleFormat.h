@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ParseError.h"
 #include "PuzzleClues.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace zd {
 
 // The tournament batch format (".tcga"): many 25 x 25 puzzles in one file.
 //
@@ -31,3 +34,5 @@ struct TournamentPuzzle
 // Every puzzle of the file in file order. A file without any puzzle gives a
 // single failed entry.
 std::vector<TournamentPuzzle> parseTournamentPuzzles(std::string_view content);
+
+} // namespace zd

@@ -1,23 +1,27 @@
 #include "CompleteSolver.h"
 
-#include "CMalovanaKrizovka.h"
+#include "GridVerification.h"
 #include "Probing.h"
 #include "Propagation.h"
 #include "PuzzleLines.h"
 #include "Search.h"
-#include "SolutionCheck.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
+
+namespace zd {
 
 // The driver: line reasoning first, probing when it gets stuck, search when
 // probing does. The grade names the first stage that finished the puzzle.
 
 namespace {
 
-SolverGrid toSolverGrid(const std::vector<uint8_t> &cells)
+CellGrid toCellGrid(const std::vector<uint8_t> &cells)
 {
-    return SolverGrid(cells.begin(), cells.end());
+    CellGrid grid(cells.size());
+    std::transform(cells.begin(), cells.end(), grid.begin(),
+                   [](uint8_t cell) { return static_cast<CellState>(cell); });
+    return grid;
 }
 
 int decidedCells(const Propagator &grid)
@@ -58,11 +62,11 @@ void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &resu
         return gridMatchesClues(lines, cells);
     });
     if (outcome == Outcome::Stopped || !verified) {
-        result.verdict = Verdict::Timeout;
+        result.verdict = Verdict::Undecided;
         result.grade = Grade::Search;
-        result.known = toSolverGrid(grid.grid());
+        result.known = toCellGrid(grid.grid());
         if (verified && !solutions.empty())
-            result.solution = toSolverGrid(solutions.front());
+            result.solution = toCellGrid(solutions.front());
         return;
     }
     if (solutions.empty()) {
@@ -70,7 +74,7 @@ void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &resu
         result.grade = Grade::Search;
         return;
     }
-    result.solution = toSolverGrid(solutions.front());
+    result.solution = toCellGrid(solutions.front());
     if (solutions.size() == 1) {
         result.verdict = Verdict::Unique;
         result.known = result.solution;
@@ -78,20 +82,20 @@ void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &resu
     }
     result.verdict = Verdict::Multiple;
     result.grade = Grade::Search;
-    result.other = toSolverGrid(solutions[1]);
-    result.known = toSolverGrid(grid.grid());
+    result.other = toCellGrid(solutions[1]);
+    result.known = toCellGrid(grid.grid());
 }
 
 } // namespace
 
-SolveResult solveCompletely(const CMalovanaKrizovka &model, const SolveOptions &options)
+SolveResult solveCompletely(const PuzzleClues &clues, const SolveOptions &options)
 {
     SolveBudget budget(options);
     SolveResult result;
-    result.rows = std::max(0, static_cast<int>(model.rowCount()));
-    result.columns = std::max(0, static_cast<int>(model.columnCount()));
+    result.rows = std::max(0, clues.rows);
+    result.columns = std::max(0, clues.columns);
     PuzzleLines lines;
-    result.problem = lines.readFrom(model);
+    result.problem = lines.readFrom(clues);
     if (result.problem.empty())
         solveLines(lines, budget, result);
     else
@@ -100,18 +104,9 @@ SolveResult solveCompletely(const CMalovanaKrizovka &model, const SolveOptions &
     return result;
 }
 
-bool solutionMatchesClues(const CMalovanaKrizovka &model, const SolverGrid &grid)
+SolveResult solveCompletely(const CMalovanaKrizovka &model, const SolveOptions &options)
 {
-    PuzzleLines lines;
-    if (!lines.readFrom(model).empty() || grid.size() != static_cast<size_t>(lines.cellCount()))
-        return false;
-    std::vector<uint8_t> cells(grid.size());
-    for (size_t i = 0; i < grid.size(); ++i) {
-        if (grid[i] != CellEmpty && grid[i] != CellFilled)
-            return false;
-        cells[i] = static_cast<uint8_t>(grid[i]);
-    }
-    return gridMatchesClues(lines, cells);
+    return solveCompletely(PuzzleClues::fromModel(model), options);
 }
 
 const char *verdictName(Verdict verdict)
@@ -123,7 +118,7 @@ const char *verdictName(Verdict verdict)
         return "multiple";
     case Verdict::None:
         return "none";
-    case Verdict::Timeout:
+    case Verdict::Undecided:
         break;
     }
     return "timeout";
@@ -141,3 +136,5 @@ const char *gradeName(Grade grade)
     }
     return "search";
 }
+
+} // namespace zd

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace zd {
+
 namespace LineBits {
 
 // Reversing all words maps bit p to bit 64 * words - 1 - p; a shift down
@@ -38,3 +40,5 @@ void smearUp(uint64_t *set, int length, int words, uint64_t *scratch)
 }
 
 } // namespace LineBits
+
+} // namespace zd

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace zd {
+
 // Operations on bit sets stored as `words` 64-bit words, bit i of the set in
 // word i / 64. Destination and sources may be the same array unless noted.
 namespace LineBits {
@@ -100,3 +102,5 @@ void keepRunStarts(uint64_t *set, int length, int words, uint64_t *scratch);
 void smearUp(uint64_t *set, int length, int words, uint64_t *scratch);
 
 } // namespace LineBits
+
+} // namespace zd

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 
+namespace zd {
+
 using namespace LineBits;
 
 void LineSolver::prepare(int clueCount, int lineLength)
@@ -202,3 +204,5 @@ bool LineSolver::solveEmptyLine(const uint64_t *filled, int lineLength, uint64_t
     decidedEmpty[lineWords - 1] = (uint64_t { 1 } << (lineLength & 63)) - 1;
     return true;
 }
+
+} // namespace zd

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace zd {
+
 // Exact line solving: given one line's blocks and the cells known so far,
 // finds every cell on which all placements of the blocks that fit the known
 // cells agree, or reports that no placement fits.
@@ -71,3 +73,5 @@ private:
     std::vector<uint64_t> lengthStamp;
     std::vector<int> lengthBlock;
 };
+
+} // namespace zd

@@ -1,5 +1,7 @@
 #include "LpUniqueness.h"
 
+namespace zd {
+
 // Built when GLPK is not installed: uniqueness is left to search and SAT.
 
 bool lpUniquenessAvailable()
@@ -12,3 +14,5 @@ bool lpProvesUnique(const PuzzleLines &, const std::vector<uint8_t> &, const std
 {
     return false;
 }
+
+} // namespace zd

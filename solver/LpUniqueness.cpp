@@ -1,10 +1,12 @@
 #include "LpUniqueness.h"
 
-#include "CMalovanaKrizovka.h"
+#include "CellState.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
 #include <glpk.h>
+
+namespace zd {
 
 namespace {
 
@@ -207,3 +209,5 @@ bool lpProvesUnique(const PuzzleLines &lines, const std::vector<uint8_t> &known,
             return false;
     return solvedBound(program, budget) + filled < 0.5;
 }
+
+} // namespace zd

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace zd {
+
 class SolveBudget;
 
 // Uniqueness by linear programming. The puzzle's linear relaxation has a
@@ -30,3 +32,5 @@ bool lpUniquenessAvailable();
 // limit ran out: nothing is claimed then.
 bool lpProvesUnique(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                     const std::vector<uint8_t> &solution, SolveBudget &budget);
+
+} // namespace zd

@@ -1,6 +1,8 @@
 #include "Probing.h"
 
-#include "CMalovanaKrizovka.h"
+#include "CellState.h"
+
+namespace zd {
 
 Prober::Prober(const PuzzleLines &puzzleLines, Propagator &propagator)
     : lines(puzzleLines)
@@ -160,3 +162,5 @@ Outcome Prober::listImplications(std::vector<Implication> &implications, size_t 
     }
     return Outcome::Consistent;
 }
+
+} // namespace zd

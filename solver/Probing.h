@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace zd {
+
 // "If `premise` then `consequence`", each a cell literal: cell + 1 for
 // filled, -(cell + 1) for empty. A premise whose probe contradicts implies
 // its own negation.
@@ -68,3 +70,5 @@ private:
     uint8_t bestFirstState = 0;
     int64_t bestScore = -1;
 };
+
+} // namespace zd

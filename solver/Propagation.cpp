@@ -1,11 +1,13 @@
 #include "Propagation.h"
 
-#include "CMalovanaKrizovka.h"
+#include "CellState.h"
 #include "LineBits.h"
 #include "SettledEnds.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
+
+namespace zd {
 
 Propagator::Propagator(const PuzzleLines &puzzleLines, SolveBudget &solveBudget)
     : lines(puzzleLines)
@@ -107,7 +109,6 @@ Outcome Propagator::propagate()
 // out of the queue: the exact solver finds nothing more in its own output.
 bool Propagator::solveLine(int line)
 {
-    ++solveCount;
     const int length = lines.lineLength(line);
     const int words = LineSolver::wordsFor(length);
     const uint64_t *filled = lineBits.data() + lineOffset[line];
@@ -202,3 +203,5 @@ void Propagator::undo(size_t trailMark)
     }
     trail.resize(trailMark);
 }
+
+} // namespace zd

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace zd {
+
 class SolveBudget;
 
 enum class Outcome {
@@ -48,8 +50,6 @@ public:
     // Makes every cell decided after `trailMark` unknown again.
     void undo(size_t trailMark);
 
-    int64_t lineSolves() const { return solveCount; }
-
 private:
     void markLineCell(int line, int position, uint8_t state);
     void clearLineCell(int line, int position);
@@ -79,5 +79,6 @@ private:
     std::vector<uint64_t> partEmpty;
     std::vector<uint64_t> partDecidedFilled;
     std::vector<uint64_t> partDecidedEmpty;
-    int64_t solveCount = 0;
 };
+
+} // namespace zd

@@ -1,9 +1,8 @@
 #include "PuzzleLines.h"
 
-#include "CMalovanaKrizovka.h"
-#include "PuzzleClues.h"
-
 #include <cstdint>
+
+namespace zd {
 
 namespace {
 
@@ -14,15 +13,22 @@ std::string lineName(const char *kind, int index)
 
 } // namespace
 
-std::string PuzzleLines::readFrom(const CMalovanaKrizovka &model)
+std::string PuzzleLines::readFrom(const PuzzleClues &clues)
 {
-    rowCount = model.rowCount();
-    columnCount = model.columnCount();
+    rowCount = 0;
+    columnCount = 0;
     clueData.clear();
     clueStart.assign(1, 0);
-    if (rowCount <= 0 || columnCount <= 0)
+    if (clues.rows <= 0 || clues.columns <= 0)
         return "the grid has no cells";
-    const PuzzleClues clues = PuzzleClues::fromModel(model);
+    // Cell indices are int: the solver takes any grid the model could hold.
+    if (clues.rows > maxPuzzleCount || clues.columns > maxPuzzleCount)
+        return "the grid has more than " + std::to_string(maxPuzzleCount) + " rows or columns";
+    if (clues.rowClues.size() != static_cast<size_t>(clues.rows)
+        || clues.columnClues.size() != static_cast<size_t>(clues.columns))
+        return "the clue lists do not match the grid's size";
+    rowCount = clues.rows;
+    columnCount = clues.columns;
     int64_t rowTotal = 0;
     int64_t columnTotal = 0;
     for (int r = 0; r < rowCount; ++r) {
@@ -70,3 +76,5 @@ std::string PuzzleLines::addLine(const char *kind, int index, int length,
     clueStart.push_back(static_cast<int>(clueData.size()));
     return {};
 }
+
+} // namespace zd

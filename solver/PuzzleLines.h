@@ -1,10 +1,12 @@
 #pragma once
 
+#include "PuzzleClues.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class CMalovanaKrizovka;
+namespace zd {
 
 // The clues of a puzzle as the solver reads them: rows first (line r is row
 // r), then columns (line rows + c is column c). A line whose clue list is the
@@ -12,10 +14,10 @@ class CMalovanaKrizovka;
 class PuzzleLines
 {
 public:
-    // Reads and checks the model's clues. Returns "" when the clues can be
-    // solved at all, else why no grid can satisfy them ("row 3: clues need 12
-    // cells, the line has 10"); the lines are then unusable.
-    std::string readFrom(const CMalovanaKrizovka &model);
+    // Reads and checks the clues. Returns "" when they can be solved at
+    // all, else why no grid can satisfy them ("row 3: clues need 12 cells,
+    // the line has 10"); the lines are then unusable.
+    std::string readFrom(const PuzzleClues &clues);
 
     int rows() const { return rowCount; }
     int columns() const { return columnCount; }
@@ -43,3 +45,5 @@ private:
     std::vector<int> clueData;
     std::vector<int> clueStart { 0 };
 };
+
+} // namespace zd

@@ -1,11 +1,13 @@
 #include "SatFallback.h"
 
-#include "CMalovanaKrizovka.h"
+#include "CellState.h"
 #include "SolveBudget.h"
 
 #include <cadical.hpp>
 #include <climits>
 #include <initializer_list>
+
+namespace zd {
 
 namespace {
 
@@ -178,3 +180,5 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint
     }
     return Outcome::Consistent;
 }
+
+} // namespace zd

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace zd {
+
 class SolveBudget;
 
 // SAT fallback: hands the puzzle to CaDiCaL (a conflict-driven SAT solver)
@@ -37,3 +39,5 @@ bool satEncodingFits(const PuzzleLines &lines);
 Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                                 SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions,
                                 const std::vector<Implication> &implications = {});
+
+} // namespace zd

@@ -1,5 +1,7 @@
 #include "SatFallback.h"
 
+namespace zd {
+
 // Built when CaDiCaL is not installed: search alone decides every puzzle,
 // with no fallback for the pathological ones.
 
@@ -19,3 +21,5 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &, const std::vector<uint8_t> 
 {
     return Outcome::Stopped;
 }
+
+} // namespace zd

@@ -1,11 +1,13 @@
 #include "Search.h"
 
-#include "CMalovanaKrizovka.h"
+#include "CellState.h"
 #include "LpUniqueness.h"
 #include "SatFallback.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
+
+namespace zd {
 
 Search::Search(const PuzzleLines &puzzleLines, Propagator &propagator, Prober &cellProber,
                SolveBudget &solveBudget)
@@ -102,3 +104,5 @@ Outcome Search::findUpToTwoSolutions()
     grid.undo(startMark);
     return Outcome::Consistent;
 }
+
+} // namespace zd

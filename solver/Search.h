@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace zd {
+
 class SolveBudget;
 
 // Search: depth-first over guesses, each guess one cell set to one state,
@@ -73,3 +75,5 @@ private:
     std::vector<std::vector<uint8_t>> found;
     int64_t nodes = 0;
 };
+
+} // namespace zd

@@ -2,6 +2,8 @@
 
 #include "LineBits.h"
 
+namespace zd {
+
 namespace {
 
 // Walks decided cells from `start` in direction `step` (+1 or -1) while they
@@ -65,3 +67,5 @@ bool findOpenPart(const int *clues, int clueCount, const uint64_t *filled, const
     part.lastBlock = clueCount - trailing;
     return true;
 }
+
+} // namespace zd

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace zd {
+
 // The settled ends of a line: a stretch of decided cells at either end that
 // is closed by an empty cell (or by the line's end) holds whole blocks, and
 // they must be the first (or last) blocks of the clue. Only the part between
@@ -21,3 +23,5 @@ struct OpenPart
 // blocks, or a fully decided line that does not match).
 bool findOpenPart(const int *clues, int clueCount, const uint64_t *filled, const uint64_t *empty,
                   int length, OpenPart &part);
+
+} // namespace zd

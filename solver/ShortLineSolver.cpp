@@ -1,6 +1,8 @@
 #include "LineBits.h"
 #include "LineSolver.h"
 
+namespace zd {
+
 // The same dynamic programming as the general line solver, for lines of at
 // most 63 cells: every table row, cell set and mask is one machine word, so
 // no loop over words and no shift across them.
@@ -92,3 +94,5 @@ bool LineSolver::solveShort(const int *clues, int clueCount, uint64_t filled, ui
     decidedEmpty = canBeEmpty & ~canBeFilled & cells;
     return true;
 }
+
+} // namespace zd

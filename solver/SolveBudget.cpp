@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace zd {
+
 namespace {
 
 constexpr std::chrono::milliseconds reportInterval { 100 };
@@ -55,3 +57,5 @@ bool SolveBudget::checkNow()
     }
     return stopped;
 }
+
+} // namespace zd

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdint>
 
+namespace zd {
+
 // Time limit, cancellation and progress reports for one solve. The clock is
 // read only every few hundred line solves, so checking stays cheap.
 class SolveBudget
@@ -48,3 +50,5 @@ private:
     bool stopped = false;
     int workSinceCheck = 0;
 };
+
+} // namespace zd

@@ -4,6 +4,8 @@
 
 #include <QScrollArea>
 
+namespace zd {
+
 zdWidget *openViewerWindow(QScrollArea &window)
 {
     auto *view = new zdWidget(nullptr, zdWidget::Variant::Viewer);
@@ -17,3 +19,5 @@ zdWidget *openViewerWindow(QScrollArea &window)
     window.show();
     return view;
 }
+
+} // namespace zd

@@ -3,6 +3,8 @@
 class QScrollArea;
 class zdWidget;
 
+namespace zd {
+
 // The puzzle the viewer shows, named relative to the working directory.
 inline constexpr const char *viewerPuzzlePath = "../orol.zd";
 
@@ -11,3 +13,5 @@ inline constexpr const char *viewerPuzzlePath = "../orol.zd";
 // solved before anything is shown; then shows both. A missing or unreadable
 // puzzle file leaves an empty grid. Returns the view, owned by the scroll area.
 zdWidget *openViewerWindow(QScrollArea &window);
+
+} // namespace zd

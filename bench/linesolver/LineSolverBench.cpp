@@ -16,6 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace zd;
+
 namespace {
 
 namespace fs = std::filesystem;

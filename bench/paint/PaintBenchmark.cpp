@@ -25,6 +25,8 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
+using namespace zd;
+
 namespace {
 
 constexpr int cellSize = 8;

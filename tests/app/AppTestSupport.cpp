@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
+using namespace zd;
+
 namespace {
 
 constexpr int pollMilliseconds = 50;

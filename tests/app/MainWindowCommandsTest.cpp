@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+using namespace zd;
+
 namespace {
 
 const std::vector<std::string> solvablePicture = {

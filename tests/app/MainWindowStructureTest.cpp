@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QToolBar>
 
+using namespace zd;
+
 namespace {
 
 // The sample every test window starts with: solvable line by line.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 TEST(ToolOptions, ReadsValuesInBothSpellingsAndKeepsInputsInOrder)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 // 25 x 25, row r filled from the left for r + 1 cells. Its mirror image

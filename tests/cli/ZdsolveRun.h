@@ -7,6 +7,8 @@
 #include <string>
 #include <sys/wait.h>
 
+namespace zd {
+
 // A fresh folder for one test's files, removed with everything in it.
 class TemporaryFolder
 {
@@ -85,3 +87,5 @@ inline const char *const multiplePuzzle = "2 2\n1\n1\n\n1\n1\n";
 inline const char *const impossiblePuzzle = "1 1\n1\n\n0\n";
 // A letter in the clue line of row 2 (line 3).
 inline const char *const badPuzzle = "2 2\n1\nx\n\n1\n1\n";
+
+} // namespace zd

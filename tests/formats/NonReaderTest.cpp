@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 using Lists = std::vector<std::vector<int>>;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 TEST(PuzzleFormats, TellsTheFormatByExtensionWithoutRegardToCase)

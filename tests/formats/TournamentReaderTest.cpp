@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 std::string clueLine(const std::vector<int> &clues)

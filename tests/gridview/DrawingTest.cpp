@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+using namespace zd;
+
 namespace {
 
 // 2 rows x 3 columns; row 0 has 3 clues and column 1 has 2, so the grid's left

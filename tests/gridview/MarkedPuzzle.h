@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace zd {
+
 // A puzzle whose clues come from a picture and whose cells are already marked
 // as the picture shows them: '#' filled, '-' decided empty, '.' not decided
 // ('-' and '.' are both empty in the clues). Lets a test paint any grid state
@@ -29,3 +31,5 @@ private:
         return mark == '-' ? CellEmpty : CellUnknown;
     }
 };
+
+} // namespace zd

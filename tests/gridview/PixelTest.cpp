@@ -15,6 +15,8 @@
 #include <QImage>
 #include <QPainter>
 
+using namespace zd;
+
 namespace {
 
 const QRgb white = qRgb(255, 255, 255);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace zd {
+
 // A temporary folder that tests write puzzle files into.
 class PuzzleFolder
 {
@@ -37,3 +39,5 @@ public:
 private:
     QTemporaryDir folder;
 };
+
+} // namespace zd

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <climits>
 
+using namespace zd;
+
 namespace {
 
 // 10 rows x 15 columns; row 0 has the longest row clue list (3 clues) and
@@ -61,6 +63,7 @@ private slots:
     void noCaptionWithoutAPathOrInTheViewer();
     void solvedCellsAreWhatIsPainted();
     void rejectedPuzzleReportsFailure();
+    void shownCellsArePaintedAndLeaveTheModelAlone();
 
 private:
     PuzzleFolder folder;
@@ -241,6 +244,41 @@ void WidgetTest::rejectedPuzzleReportsFailure()
     totalsDiffer.columnClues = { { 1 }, { 1 } };
     widget.load(folder.write("totals-differ.zd", totalsDiffer));
     QVERIFY(!widget.solve());
+}
+
+// A grid from elsewhere (a complete solver's result) is painted instead of the
+// model's; a grid of the wrong size is not; load and solve go back to the model.
+void WidgetTest::shownCellsArePaintedAndLeaveTheModelAlone()
+{
+    const std::vector<std::string> twoSolutions { "#.", ".#" };
+    zdWidget widget;
+    widget.setCellSize(8);
+    widget.load(folder.write("two.zd", twoSolutions));
+    const auto squaresAt = [&widget]() {
+        std::vector<QPoint> corners;
+        const Recording recording = recordPaintEvent(widget);
+        for (const QRect &rect : recording.rects)
+            if (rect.size() == QSize(4, 4))
+                corners.push_back(rect.topLeft());
+        return corners;
+    };
+    QVERIFY(squaresAt().empty());
+    widget.showCells(gridOfPicture({ ".#", "#." }));
+    QVERIFY(widget.shownCells() != nullptr);
+    const std::vector<QPoint> shown = squaresAt();
+    QCOMPARE(shown.size(), size_t(2));
+    for (int16_t r = 0; r < 2; ++r)
+        for (int16_t j = 0; j < 2; ++j)
+            QCOMPARE(widget.model().cell(r, j), CellUnknown);
+
+    widget.showCells(gridOfPicture({ "#.#", ".#." }));
+    QCOMPARE(squaresAt(), shown); // a grid of another size is ignored
+    widget.solve();
+    QVERIFY(widget.shownCells() == nullptr);
+    widget.showCells(gridOfPicture({ "##", "##" }));
+    QCOMPARE(squaresAt().size(), size_t(4));
+    widget.load(folder.write("again.zd", twoSolutions));
+    QVERIFY(squaresAt().empty());
 }
 
 HEADLESS_TEST_MAIN(WidgetTest)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace zd;
+
 namespace {
 
 struct EnumerationCase

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace zd;
+
 namespace {
 
 // Any clue list the model can hold (zeros beside other numbers, negative

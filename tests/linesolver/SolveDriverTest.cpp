@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <utility>
 
+using namespace zd;
+
 namespace {
 
 using ClueLines = std::vector<std::vector<int>>;

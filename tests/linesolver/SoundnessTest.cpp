@@ -7,6 +7,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 // Every decided cell must equal the picture the clues came from, "solved"

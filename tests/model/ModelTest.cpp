@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 ClueList cluesOf(std::initializer_list<int> lengths)

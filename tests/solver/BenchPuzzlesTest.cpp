@@ -7,6 +7,8 @@
 #include <map>
 #include <sstream>
 
+using namespace zd;
+
 namespace {
 
 SolveResult solveFile(const std::string &path)
@@ -16,12 +18,14 @@ SolveResult solveFile(const std::string &path)
     EXPECT_EQ(model.lastError(), "") << path;
     SolveOptions options;
     options.timeLimitSeconds = 120;
+    // The legacy model's entry point, as the window uses it.
     const SolveResult result = solveCompletely(model, options);
+    const PuzzleClues clues = PuzzleClues::fromModel(model);
     if (result.verdict == Verdict::Unique || result.verdict == Verdict::Multiple) {
-        EXPECT_TRUE(solutionMatchesClues(model, result.solution)) << path;
+        EXPECT_TRUE(clues.isSolvedBy(result.solution)) << path;
     }
     if (result.verdict == Verdict::Multiple) {
-        EXPECT_TRUE(solutionMatchesClues(model, result.other)) << path;
+        EXPECT_TRUE(clues.isSolvedBy(result.other)) << path;
     }
     return result;
 }
@@ -62,7 +66,7 @@ TEST(BenchPuzzles, LineGradeMatchesTheLineSolvableList)
         if (!small || (verdict != "solved" && verdict != "stuck"))
             continue;
         const SolveResult result = solveFile(folder + "/" + file);
-        ASSERT_NE(result.verdict, Verdict::Timeout) << file;
+        ASSERT_NE(result.verdict, Verdict::Undecided) << file;
         EXPECT_EQ(result.grade == Grade::Line, verdict == "solved") << file;
         if (file.rfind("dom/", 0) == 0) {
             EXPECT_EQ(result.verdict, Verdict::Unique) << file;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace zd {
+
 // An independent solution counter for small puzzles (up to about 12 columns):
 // tries every row that matches its clue, row after row, and keeps only grids
 // whose columns can still match theirs. Stops after `limit` solutions.
@@ -74,3 +76,5 @@ inline std::vector<std::vector<std::string>> bruteForceSolutions(const PuzzleClu
     place(place, 0, std::vector<Column>(clues.columns));
     return found;
 }
+
+} // namespace zd

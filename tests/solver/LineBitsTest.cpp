@@ -4,6 +4,8 @@
 #include <random>
 #include <vector>
 
+using namespace zd;
+
 namespace {
 
 std::vector<bool> bitsOf(const std::vector<uint64_t> &set)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zd;
+
 namespace {
 
 struct BadClues
@@ -42,19 +44,17 @@ TEST(PuzzleCheck, CrossingContradictionGivesNoneWithoutProblemText)
 
 TEST(PuzzleCheck, SolutionCheckRejectsGridsThatBreakAClue)
 {
-    CMalovanaKrizovka model;
-    PuzzleClues::fromPicture({ "#.#", ".##" }).applyTo(model);
-    const SolverGrid right = { 2, 1, 2, 1, 2, 2 };
-    EXPECT_TRUE(solutionMatchesClues(model, right));
-    const std::vector<SolverGrid> wrong = {
-        { 2, 1, 2, 2, 2, 1 }, // second row shifted: columns break
-        { 2, 1, 2, 1, 2, 0 }, // an undecided cell
-        { 2, 1, 2, 1, 2 }, // too short
-        { 2, 1, 2, 1, 2, 2, 1 }, // too long
-        { 2, 1, 7, 1, 2, 2 }, // not a cell state
+    const PuzzleClues clues = PuzzleClues::fromPicture({ "#.#", ".##" });
+    EXPECT_TRUE(clues.isSolvedBy(cellsOf({ 2, 1, 2, 1, 2, 2 })));
+    const std::vector<CellGrid> wrong = {
+        cellsOf({ 2, 1, 2, 2, 2, 1 }), // second row shifted: columns break
+        cellsOf({ 2, 1, 2, 1, 2, 0 }), // an undecided cell
+        cellsOf({ 2, 1, 2, 1, 2 }), // too short
+        cellsOf({ 2, 1, 2, 1, 2, 2, 1 }), // too long
+        cellsOf({ 2, 1, 7, 1, 2, 2 }), // not a cell state
     };
-    for (const SolverGrid &grid : wrong)
-        EXPECT_FALSE(solutionMatchesClues(model, grid));
+    for (const CellGrid &grid : wrong)
+        EXPECT_FALSE(clues.isSolvedBy(grid));
 }
 
 } // namespace

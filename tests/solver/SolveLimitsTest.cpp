@@ -6,6 +6,8 @@
 #include <random>
 #include <thread>
 
+using namespace zd;
+
 namespace {
 
 // A random 99 x 99 picture: far too many near-solutions to finish in the
@@ -18,7 +20,7 @@ std::vector<std::string> hardPicture()
 
 void expectCleanStop(const SolveResult &result, const std::vector<std::string> &picture)
 {
-    ASSERT_EQ(result.verdict, Verdict::Timeout);
+    ASSERT_EQ(result.verdict, Verdict::Undecided);
     EXPECT_EQ(result.known.size(), picture.size() * picture[0].size());
     EXPECT_TRUE(knownAgreesWith(result.known, picture)); // only sure cells are kept
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "CMalovanaKrizovka.h"
 #include "CompleteSolver.h"
 #include "PuzzleClues.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+namespace zd {
+
 inline SolveResult solveClues(const PuzzleClues &clues, const SolveOptions &options = {})
 {
-    CMalovanaKrizovka model;
-    clues.applyTo(model);
-    return solveCompletely(model, options);
+    return solveCompletely(clues, options);
 }
 
 inline SolveResult solvePicture(const std::vector<std::string> &picture)
@@ -20,19 +20,22 @@ inline SolveResult solvePicture(const std::vector<std::string> &picture)
 }
 
 // A solver grid as rows of '#', '.' and '?' (undecided).
-inline std::vector<std::string> pictureOf(const SolverGrid &grid, int columns)
+inline std::vector<std::string> pictureOf(const CellGrid &grid, int columns)
 {
-    std::vector<std::string> rows;
-    for (size_t i = 0; i < grid.size(); ++i) {
-        if (i % columns == 0)
-            rows.emplace_back();
-        rows.back() += grid[i] == CellFilled ? '#' : grid[i] == CellEmpty ? '.' : '?';
-    }
-    return rows;
+    return pictureOfGrid(grid, columns);
+}
+
+// A grid from raw state values, including ones that are no cell state.
+inline CellGrid cellsOf(std::initializer_list<int> states)
+{
+    CellGrid grid;
+    for (int state : states)
+        grid.push_back(static_cast<CellState>(state));
+    return grid;
 }
 
 // True when every decided cell of `known` agrees with `picture`.
-inline bool knownAgreesWith(const SolverGrid &known, const std::vector<std::string> &picture)
+inline bool knownAgreesWith(const CellGrid &known, const std::vector<std::string> &picture)
 {
     const std::vector<std::string> rows = pictureOf(known, static_cast<int>(picture[0].size()));
     if (rows.size() != picture.size())
@@ -43,3 +46,5 @@ inline bool knownAgreesWith(const SolverGrid &known, const std::vector<std::stri
                 return false;
     return true;
 }
+
+} // namespace zd

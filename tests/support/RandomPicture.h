@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace zd {
+
 // A random picture of '#' (filled) and '.' (empty) cells: a puzzle whose
 // solution is known, for tests that check what a solver decides.
 inline std::vector<std::string> randomPicture(int rows, int columns, double density,
@@ -17,3 +19,5 @@ inline std::vector<std::string> randomPicture(int rows, int columns, double dens
                 cell = '#';
     return picture;
 }
+
+} // namespace zd

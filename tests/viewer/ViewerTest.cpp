@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+using namespace zd;
+
 namespace {
 
 // A 60 x 60 triangle: line logic alone solves it, and at cell size 8 it is

@@ -9,6 +9,6 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     MainWindow window;
-    presentMainWindow(window);
+    zd::presentMainWindow(window);
     return application.exec();
 }

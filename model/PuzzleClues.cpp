@@ -1,8 +1,12 @@
 #include "PuzzleClues.h"
 
 #include "CMalovanaKrizovka.h"
+#include "LineClueCheck.h"
 
 #include <algorithm>
+#include <span>
+
+namespace zd {
 
 void PuzzleClues::applyTo(CMalovanaKrizovka &model) const
 {
@@ -68,3 +72,51 @@ PuzzleClues PuzzleClues::fromPicture(const std::vector<std::string> &picture)
     }
     return clues;
 }
+
+bool PuzzleClues::isSolvedBy(const CellGrid &grid) const
+{
+    if (rows < 0 || columns < 0 || grid.size() != static_cast<size_t>(rows) * columns
+        || rowClues.size() != static_cast<size_t>(rows)
+        || columnClues.size() != static_cast<size_t>(columns))
+        return false;
+    for (int r = 0; r < rows; ++r) {
+        const CellState *first = grid.data() + static_cast<size_t>(r) * columns;
+        if (!lineMatchesClues(rowClues[r], columns, [first](int i) { return first[i]; }))
+            return false;
+    }
+    for (int c = 0; c < columns; ++c) {
+        const CellState *first = grid.data() + c;
+        const size_t stride = static_cast<size_t>(columns);
+        if (!lineMatchesClues(columnClues[c], rows,
+                              [first, stride](int i) { return first[i * stride]; }))
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string> pictureOfGrid(const CellGrid &grid, int columns)
+{
+    std::vector<std::string> picture;
+    if (columns <= 0)
+        return picture;
+    for (size_t start = 0; start + columns <= grid.size(); start += columns) {
+        std::string row(static_cast<size_t>(columns), '?');
+        for (int c = 0; c < columns; ++c) {
+            const CellState state = grid[start + c];
+            row[c] = state == CellFilled ? '#' : state == CellEmpty ? '.' : '?';
+        }
+        picture.push_back(std::move(row));
+    }
+    return picture;
+}
+
+CellGrid gridOfPicture(const std::vector<std::string> &picture)
+{
+    CellGrid grid;
+    for (const std::string &row : picture)
+        for (char cell : row)
+            grid.push_back(cell == '#' ? CellFilled : cell == '?' ? CellUnknown : CellEmpty);
+    return grid;
+}
+
+} // namespace zd

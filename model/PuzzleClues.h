@@ -1,13 +1,18 @@
 #pragma once
 
+#include "CellState.h"
+
 #include <string>
 #include <vector>
 
 class CMalovanaKrizovka;
 
-// The clues of one puzzle as a file describes them, before they reach a model.
-// Readers parse a whole file into this first, so that a malformed file never
-// leaves a model half-loaded.
+namespace zd {
+
+// The clues of one puzzle: the value every layer passes around. Readers parse
+// a whole file into it (so that a malformed file never leaves a model
+// half-loaded), the complete solver takes it, and the legacy model is filled
+// from it.
 struct PuzzleClues
 {
     int rows = 0;
@@ -25,16 +30,20 @@ struct PuzzleClues
     // The clue list of one line drawn as '#' (filled) and other characters
     // (empty): its run lengths, or the single 0 when nothing is filled.
     static std::vector<int> cluesOfLine(const std::string &line);
+
+    // True when `grid` has the puzzle's size, every cell decided, and every
+    // row and column shows exactly its clues.
+    bool isSolvedBy(const CellGrid &grid) const;
 };
+
+// A grid drawn as text, one string per row: '#' filled, '.' empty,
+// '?' undecided. The form tests, reports and picture files use.
+std::vector<std::string> pictureOfGrid(const CellGrid &grid, int columns);
+// The reverse: '#' filled, '?' undecided, any other character empty.
+CellGrid gridOfPicture(const std::vector<std::string> &picture);
+
+} // namespace zd
 
 // Largest row or column count and clue number the model's 16-bit fields hold.
 inline constexpr int maxPuzzleCount = 32767;
 inline constexpr int maxClueValue = 32767;
-
-// The outcome of a parse: empty message on success, else "line N: what is wrong".
-struct ParseError
-{
-    int line = 0; // 1-based line (text) or byte offset (binary) where the problem was seen
-    std::string message;
-    bool failed() const { return !message.empty(); }
-};

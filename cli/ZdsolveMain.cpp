@@ -3,5 +3,5 @@
 // zdsolve: solves and converts nonogram files from the command line.
 int main(int argc, char **argv)
 {
-    return runZdsolve(std::vector<std::string>(argv + 1, argv + argc));
+    return zd::runZdsolve(std::vector<std::string>(argv + 1, argv + argc));
 }

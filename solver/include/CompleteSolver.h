@@ -1,22 +1,27 @@
 #pragma once
 
+#include "PuzzleClues.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 class CMalovanaKrizovka;
+
+namespace zd {
 
 // The complete solver: exact line solving, propagation, probing and search.
 // It decides whether a puzzle has no, exactly one or several solutions, and
 // how hard it is to reach the solution by reasoning.
 
+// What is known about a puzzle's solutions: the one verdict the solver, the
+// command-line tool and the window speak.
 enum class Verdict {
     Unique, // exactly one solution; `solution` holds it
     Multiple, // at least two; `solution` and `other` hold two that differ
     None, // no grid satisfies the clues
-    Timeout, // time limit or cancellation; `known` holds what was decided
+    Undecided, // stopped first (time limit, cancellation); `known` holds what was decided
 };
 
 enum class Grade {
@@ -24,9 +29,6 @@ enum class Grade {
     Probe, // probing finishes it, no guessing
     Search, // it needs search (or has no unique solution)
 };
-
-// Cell states as in the model: 0 unknown, 1 empty, 2 filled; row-major.
-using SolverGrid = std::vector<int32_t>;
 
 struct SolveProgress
 {
@@ -44,25 +46,25 @@ struct SolveOptions
 
 struct SolveResult
 {
-    Verdict verdict = Verdict::Timeout;
+    Verdict verdict = Verdict::Undecided;
     Grade grade = Grade::Search;
     int rows = 0;
     int columns = 0;
-    SolverGrid solution; // Unique or Multiple
-    SolverGrid other; // Multiple: a second solution that differs from `solution`
-    SolverGrid known; // cells decided for sure (all of them when Unique)
+    CellGrid solution; // Unique or Multiple
+    CellGrid other; // Multiple: a second solution that differs from `solution`
+    CellGrid known; // cells decided for sure (all of them when Unique)
     std::string problem; // None before any solving: why the clues cannot be met
     double seconds = 0;
     int64_t searchNodes = 0;
     int64_t probes = 0;
 };
 
+// Solves the clues.
+SolveResult solveCompletely(const PuzzleClues &clues, const SolveOptions &options = {});
 // Solves the clues held by the model (the model's grid is not used or changed).
 SolveResult solveCompletely(const CMalovanaKrizovka &model, const SolveOptions &options = {});
 
-// True when `grid` (rows x columns states, row-major) is complete and its
-// runs of filled cells equal every clue of the model.
-bool solutionMatchesClues(const CMalovanaKrizovka &model, const SolverGrid &grid);
-
 const char *verdictName(Verdict verdict); // "unique", "multiple", "none", "timeout"
 const char *gradeName(Grade grade); // "line", "probe", "search"
+
+} // namespace zd

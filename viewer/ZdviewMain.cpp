@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     {
         // The window and its view go before the application does.
         QScrollArea window;
-        openViewerWindow(window);
+        zd::openViewerWindow(window);
         exitCode = QApplication::exec();
     }
     return exitCode;
