@@ -1,12 +1,22 @@
 #include "ClueLines.h"
 
+#include <algorithm>
 #include <cstdint>
+
+LineSplitter::LineSplitter(std::string_view content)
+    : text(content)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        offset = 3;
+    if (text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos)
+        lineEnd = '\r';
+}
 
 bool LineSplitter::next(std::string_view &line)
 {
     if (offset >= text.size())
         return false;
-    const size_t end = text.find('\n', offset);
+    const size_t end = text.find(lineEnd, offset);
     if (end == std::string_view::npos) {
         line = text.substr(offset);
         offset = text.size();
@@ -67,9 +77,27 @@ int readBoundedNumber(std::string_view text, size_t &pos, int limit)
     return static_cast<int>(value);
 }
 
-ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::string &where,
-                            ClueSeparators separators, std::vector<int> &clues)
+int maxCluesInLine(int length)
 {
+    if (length < 0)
+        return maxCluesInAnyLine;
+    return std::max(1, std::min((length + 1) / 2, maxCluesInAnyLine));
+}
+
+std::string tooManyCluesMessage(const std::string &where, int length)
+{
+    const int most = maxCluesInLine(length);
+    if (length < 0)
+        return "clue line of " + where + " has more than " + std::to_string(most)
+            + " clues, more than any line can hold";
+    return "clue line of " + where + " has more than " + std::to_string(most)
+        + " clues, more than a line of " + std::to_string(length) + " cells holds";
+}
+
+ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::string &where,
+                            ClueSeparators separators, int length, std::vector<int> &clues)
+{
+    const size_t mostClues = static_cast<size_t>(maxCluesInLine(length));
     const bool commas = separators == ClueSeparators::BlanksAndCommas;
     const char *allowed = commas ? "digits, commas and blanks" : "digits and blanks";
     std::vector<int> numbers;
@@ -90,6 +118,8 @@ ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::st
                              "clue line of " + where + " holds " + shownCharacter(line[pos])
                                  + " at column " + std::to_string(pos + 1) + "; only " + allowed
                                  + " are allowed");
+        if (numbers.size() == mostClues)
+            return lineError(lineNumber, tooManyCluesMessage(where, length));
         const int value = readBoundedNumber(line, pos, maxClueValue);
         if (value > maxClueValue)
             return lineError(
@@ -151,4 +181,64 @@ bool pictureMatchesClues(const std::vector<std::string> &picture, const PuzzleCl
     const PuzzleClues drawn = PuzzleClues::fromPicture(picture);
     return sameClues(drawn.rowClues, clues.rowClues)
         && sameClues(drawn.columnClues, clues.columnClues);
+}
+
+namespace {
+
+// Follows the runs of one line cell by cell and compares each finished run
+// with the next clue, so that no list of runs is built.
+struct RunCheck
+{
+    size_t next = 0; // index of the clue the current run must equal
+    int run = 0;
+    bool ok = true;
+
+    void cell(bool filled, const std::vector<int> &clues)
+    {
+        if (filled)
+            ++run;
+        else
+            endRun(clues);
+    }
+    void endRun(const std::vector<int> &clues)
+    {
+        if (run == 0)
+            return;
+        if (next >= clues.size() || clues[next] != run)
+            ok = false;
+        ++next;
+        run = 0;
+    }
+    bool matches(const std::vector<int> &clues)
+    {
+        endRun(clues);
+        const bool emptyLine = clues.empty() || (clues.size() == 1 && clues[0] == 0);
+        return ok && (next == clues.size() || (next == 0 && emptyLine));
+    }
+};
+
+} // namespace
+
+bool cellsMatchClues(std::string_view cells, const PuzzleClues &clues)
+{
+    const auto width = static_cast<size_t>(clues.columns);
+    if (cells.size() != width * static_cast<size_t>(clues.rows)
+        || clues.rowClues.size() != static_cast<size_t>(clues.rows)
+        || clues.columnClues.size() != width)
+        return false;
+    std::vector<RunCheck> columns(width);
+    for (int r = 0; r < clues.rows; ++r) {
+        RunCheck row;
+        for (size_t c = 0; c < width; ++c) {
+            const bool filled = cells[r * width + c] == '1';
+            row.cell(filled, clues.rowClues[r]);
+            columns[c].cell(filled, clues.columnClues[c]);
+        }
+        if (!row.matches(clues.rowClues[r]))
+            return false;
+    }
+    for (size_t c = 0; c < width; ++c)
+        if (!columns[c].matches(clues.columnClues[c]))
+            return false;
+    return true;
 }
