@@ -2,6 +2,7 @@
 
 #include "ExitCodes.h"
 #include "JsonLine.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,8 +25,8 @@ void appendGrid(std::string &out, const std::vector<std::string> &rows)
 std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
 {
     if (outcome.verdict == "error")
-        return outcome.name + ": error: " + outcome.error + "\n";
-    std::string out = outcome.name + ": " + outcome.verdict;
+        return printableText(outcome.name) + ": error: " + printableText(outcome.error) + "\n";
+    std::string out = printableText(outcome.name) + ": " + outcome.verdict;
     if (!outcome.grade.empty())
         out += " (grade " + outcome.grade + ")";
     out += " in " + secondsText(outcome.seconds);
@@ -50,10 +51,10 @@ std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
 std::string lineMethodText(const PuzzleOutcome &outcome, bool brief)
 {
     if (brief)
-        return outcome.name + ": " + outcome.verdict + " (result "
+        return printableText(outcome.name) + ": " + outcome.verdict + " (result "
             + std::to_string(outcome.resultCode) + ", " + std::to_string(outcome.steps) + " steps, "
             + std::to_string(outcome.passes) + " passes) in " + secondsText(outcome.seconds) + "\n";
-    std::string out = outcome.name + ":\n";
+    std::string out = printableText(outcome.name) + ":\n";
     for (char pass : outcome.passLines)
         out += std::string(1, pass) + '\n';
     out += "result: " + std::to_string(outcome.resultCode) + " (" + outcome.verdict + ")\n";
@@ -129,6 +130,6 @@ std::string RunSummary::text() const
         out += ": " + counts;
     out += "; " + secondsText(totalSeconds) + " in all";
     if (slowestSeconds >= 0)
-        out += ", slowest " + secondsText(slowestSeconds) + " (" + slowestName + ")";
+        out += ", slowest " + secondsText(slowestSeconds) + " (" + printableText(slowestName) + ")";
     return out + '\n';
 }
