@@ -128,7 +128,11 @@ std::vector<PuzzleEntry> parsePuzzleContent(std::string_view content, PuzzleForm
         error = parseNonPuzzle(content, puzzle);
         PuzzleEntry entry = singleEntry(path, error, std::move(puzzle.clues));
         entry.goal = std::move(puzzle.goal);
-        return { entry };
+        // Moved, not listed in braces: an initializer list would copy a goal
+        // as large as the file.
+        std::vector<PuzzleEntry> entries;
+        entries.push_back(std::move(entry));
+        return entries;
     }
     case PuzzleFormat::Tournament:
         return tournamentEntries(content, path);
