@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int largestSide = 8;
-
 // Reads bits from the input, then zeros once it is used up.
 class BitReader
 {
@@ -133,6 +131,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     BitReader input(data, size);
+    // Three bits each: 1 to 8 rows and columns, small enough to count by brute force.
     const int rows = 1 + static_cast<int>(input.bits(3));
     const int columns = 1 + static_cast<int>(input.bits(3));
     const bool disturbed = input.bits(1) != 0;
