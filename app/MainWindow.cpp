@@ -50,6 +50,9 @@ MainWindow::MainWindow()
     gridView->setCellSize(initialCellSize);
     gridView->load(samplePuzzlePath);
     showSolveOutcome(gridView->solve());
+    // Without this the window would open on an empty grid without a word.
+    if (const QString error = gridView->lastLoadError(); !error.isEmpty())
+        statusBar()->showMessage(tr("Could not load the sample puzzle: %1").arg(error));
     gridView->show();
     scrollArea->show();
     setCentralWidget(scrollArea);
