@@ -54,10 +54,15 @@ private:
     // found one solution of, before the linear program is tried.
     static constexpr double satQuickTrySeconds = 0.1;
 
+    // The conflict-driven search's short try before the linear program, in
+    // conflicts (work, not time, so the outcome does not depend on load).
+    static constexpr int64_t cdclQuickTryConflicts = 2000;
+
     void pushGuess();
     // Hands the grid search started from to the SAT solver (and the linear
     // program); the result is final.
     Outcome handOver();
+    Outcome handOverToConflictSearch();
     // Propagates and probes below a fresh guess; records a solution if the
     // grid is complete. Returns Consistent when the node needs a new guess.
     Outcome expandNode(size_t guessMark);

@@ -31,6 +31,7 @@ public:
     // cancel flag, no progress reports.
     SolveOptions sliceOptions(double seconds) const;
     double elapsedSeconds() const;
+    SolverEngine engine() const { return options.engine; }
 
     // Values the next progress report shows.
     SolveProgress progress;
