@@ -5,6 +5,7 @@
 #include "SolveBudget.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace zd {
 
@@ -32,7 +33,10 @@ int64_t luby(int64_t index)
     return int64_t { 1 } << power;
 }
 
+// Conflicts per unit of the Luby sequence between restarts.
 constexpr int64_t restartUnit = 100;
+// Decay of the cells' activity per conflict.
+constexpr double activityDecay = 0.95;
 
 } // namespace
 
@@ -232,8 +236,7 @@ bool ConflictSearch::propagate(std::vector<int> &conflict)
 // stay fixed and out of the reason) with the forced cell, if any, set the
 // other way: the line has no placement then, and the reason is what keeps
 // it so.
-void ConflictSearch::explainLine(int line, int forcedCell, size_t trailLimit,
-                                 std::vector<int> &out)
+void ConflictSearch::explainLine(int line, int forcedCell, size_t trailLimit, std::vector<int> &out)
 {
     out.clear();
     const int length = lines.lineLength(line);
@@ -302,8 +305,7 @@ void ConflictSearch::bumpCell(int cell)
         heapUp(heapPosition[cell]);
 }
 
-void ConflictSearch::analyse(std::vector<int> &conflict, std::vector<int> &learned,
-                             int &backLevel)
+void ConflictSearch::analyse(std::vector<int> &conflict, std::vector<int> &learned, int &backLevel)
 {
     learned.clear();
     learned.push_back(-1);
@@ -596,7 +598,7 @@ Outcome ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
                 assign(learned[0], noReason);
             else
                 assign(learned[0], addClause(learned, true));
-            activityStep /= 0.95;
+            activityStep /= activityDecay;
             if (conflictLimit >= 0 && conflictCount >= conflictLimit)
                 return Outcome::Stopped;
             if (budget.exhausted())

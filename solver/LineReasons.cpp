@@ -79,20 +79,38 @@ bool LineReasons::feasibleShort(const int *clues, int clueCount, const uint8_t *
     return (across(at) >> length) & 1u;
 }
 
+// Drops a whole range of candidates at once when the line stays infeasible
+// without them, else splits it: a reason of r cells among n candidates
+// costs about 2 r log(n / r) checks instead of n.
+void LineReasons::shrinkRange(const int *clues, int clueCount, std::vector<uint8_t> &states,
+                              const std::vector<int> &candidates, size_t from, size_t to,
+                              std::vector<int> &kept)
+{
+    const int length = static_cast<int>(states.size());
+    saved.resize(std::max(saved.size(), candidates.size()));
+    for (size_t k = from; k < to; ++k) {
+        saved[k] = states[candidates[k]];
+        states[candidates[k]] = CellUnknown;
+    }
+    if (!feasible(clues, clueCount, states.data(), length))
+        return;
+    for (size_t k = from; k < to; ++k)
+        states[candidates[k]] = saved[k];
+    if (to - from == 1) {
+        kept.push_back(candidates[from]);
+        return;
+    }
+    const size_t middle = from + (to - from) / 2;
+    shrinkRange(clues, clueCount, states, candidates, from, middle, kept);
+    shrinkRange(clues, clueCount, states, candidates, middle, to, kept);
+}
+
 void LineReasons::shrink(const int *clues, int clueCount, std::vector<uint8_t> &states,
                          const std::vector<int> &candidates, std::vector<int> &kept)
 {
     kept.clear();
-    const int length = static_cast<int>(states.size());
-    for (size_t k = 0; k < candidates.size(); ++k) {
-        const int position = candidates[k];
-        const uint8_t state = states[position];
-        states[position] = CellUnknown;
-        if (feasible(clues, clueCount, states.data(), length)) {
-            states[position] = state;
-            kept.push_back(position);
-        }
-    }
+    if (!candidates.empty())
+        shrinkRange(clues, clueCount, states, candidates, 0, candidates.size(), kept);
 }
 
 } // namespace zd

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -31,10 +32,15 @@ public:
     int64_t checks() const { return checkCount; }
 
 private:
+    void shrinkRange(const int *clues, int clueCount, std::vector<uint8_t> &states,
+                     const std::vector<int> &candidates, size_t from, size_t to,
+                     std::vector<int> &kept);
     bool feasibleShort(const int *clues, int clueCount, const uint8_t *states, int length);
 
     std::vector<int> emptyBefore; // empty cells among positions < i
-    std::vector<uint8_t> reach; // (clueCount + 1) x (length + 1)
+    std::vector<uint8_t> reach;
+    std::vector<uint8_t>
+        saved; // states of candidates being tried // (clueCount + 1) x (length + 1)
     int64_t checkCount = 0;
 };
 

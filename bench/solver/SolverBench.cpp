@@ -124,7 +124,9 @@ int main(int argc, char **argv)
             folders.emplace_back(argv[i]);
     }
     if (folders.empty()) {
-        std::fprintf(stderr, "usage: %s [--timeout SECONDS] [--engine sat|cdcl] [--verbose] FOLDER...\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--timeout SECONDS] [--engine sat|cdcl] [--verbose] FOLDER...\n",
+                     argv[0]);
         return 2;
     }
     for (const std::string &folder : folders) {

@@ -63,13 +63,17 @@ TEST(ConflictSearch, AgreesWithEnumerationAndLearnsOnlySoundClauses)
     for (const Case &test : cases) {
         int verdicts[3] = {};
         for (int round = 0; round < test.rounds; ++round) {
-            const int rows = test.smallest + static_cast<int>(random() % (test.largest - test.smallest + 1));
-            const int columns = test.smallest + static_cast<int>(random() % (test.largest - test.smallest + 1));
-            const std::vector<std::string> picture = randomPicture(rows, columns, test.density, random);
+            const int rows
+                = test.smallest + static_cast<int>(random() % (test.largest - test.smallest + 1));
+            const int columns
+                = test.smallest + static_cast<int>(random() % (test.largest - test.smallest + 1));
+            const std::vector<std::string> picture
+                = randomPicture(rows, columns, test.density, random);
             PuzzleClues clues = PuzzleClues::fromPicture(picture);
             if (test.mixedClues)
                 clues.columnClues
-                    = PuzzleClues::fromPicture(randomPicture(rows, columns, 0.5, random)).columnClues;
+                    = PuzzleClues::fromPicture(randomPicture(rows, columns, 0.5, random))
+                          .columnClues;
             CMalovanaKrizovka model;
             clues.applyTo(model);
             PuzzleLines lines;
@@ -79,8 +83,8 @@ TEST(ConflictSearch, AgreesWithEnumerationAndLearnsOnlySoundClauses)
             std::bernoulli_distribution given(test.givenShare);
             for (int cell = 0; cell < lines.cellCount(); ++cell)
                 if (given(random))
-                    known[cell] = picture[cell / columns][cell % columns] == '#' ? CellFilled
-                                                                                 : CellEmpty;
+                    known[cell]
+                        = picture[cell / columns][cell % columns] == '#' ? CellFilled : CellEmpty;
             std::vector<std::vector<std::string>> expected;
             for (auto &solution : bruteForceSolutions(clues, 20'000))
                 if (agrees(solution, known, columns))
@@ -150,13 +154,16 @@ TEST(ConflictSearch, ShortFeasibilityAgreesWithPlainCheck)
             clues[random() % clues.size()] += 1; // often infeasible
         std::vector<uint8_t> states(length, CellUnknown);
         for (uint8_t &state : states)
-            state = static_cast<uint8_t>(random() % 5 < 3 ? CellUnknown : random() % 2 ? CellFilled : CellEmpty);
+            state = static_cast<uint8_t>(random() % 5 < 3   ? CellUnknown
+                                             : random() % 2 ? CellFilled
+                                                            : CellEmpty);
         // The plain check: the same line padded past 63 cells with a
         // trailing empty stretch cannot differ from the line itself.
         std::vector<uint8_t> padded = states;
         padded.resize(70, CellEmpty);
-        EXPECT_EQ(reasons.feasible(clues.data(), static_cast<int>(clues.size()), states.data(), length),
-                  reasons.feasible(clues.data(), static_cast<int>(clues.size()), padded.data(), 70))
+        EXPECT_EQ(
+            reasons.feasible(clues.data(), static_cast<int>(clues.size()), states.data(), length),
+            reasons.feasible(clues.data(), static_cast<int>(clues.size()), padded.data(), 70))
             << "round " << round;
     }
 }
