@@ -61,9 +61,8 @@ Outcome Search::handOver()
     if (prober.listImplications(implications, maxImplications) == Outcome::Stopped)
         return Outcome::Stopped;
     if (found.size() == 1 && lpUsable) {
-        const SolveOptions quickTry = budget.sliceOptions(satQuickTrySeconds);
-        SolveBudget quickBudget(quickTry);
-        if (satFindUpToTwoSolutions(lines, grid.grid(), quickBudget, found, implications)
+        if (satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications,
+                                    satQuickTryConflicts)
             == Outcome::Consistent)
             return Outcome::Consistent;
         if (budget.exhaustedNow())

@@ -1,7 +1,5 @@
 #include "SolveBudget.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr std::chrono::milliseconds reportInterval { 100 };
@@ -31,14 +29,6 @@ double SolveBudget::secondsLeft() const
     if (!hasDeadline)
         return 1e9;
     return std::chrono::duration<double>(deadline - Clock::now()).count();
-}
-
-SolveOptions SolveBudget::sliceOptions(double seconds) const
-{
-    SolveOptions slice;
-    slice.timeLimitSeconds = std::max(std::min(seconds, secondsLeft()), 1e-6);
-    slice.cancel = options.cancel;
-    return slice;
 }
 
 bool SolveBudget::checkNow()
