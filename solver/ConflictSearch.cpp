@@ -258,11 +258,20 @@ void ConflictSearch::explainLine(int line, int forcedCell, size_t trailLimit, st
     }
     // Far cells are tried first, so the reason keeps the ones near the
     // forced cell; for a contradiction, the latest cells go first.
-    if (forcedPosition >= 0)
-        std::stable_sort(candidates.begin(), candidates.end(), [&](int a, int b) {
-            return std::abs(a - forcedPosition) > std::abs(b - forcedPosition);
-        });
-    else
+    if (forcedPosition >= 0) {
+        // The candidates come in order along the line: the farther of its
+        // two ends is the farthest cell left.
+        ordered.clear();
+        size_t low = 0;
+        size_t high = candidates.size();
+        while (low < high) {
+            if (forcedPosition - candidates[low] >= candidates[high - 1] - forcedPosition)
+                ordered.push_back(candidates[low++]);
+            else
+                ordered.push_back(candidates[--high]);
+        }
+        candidates.swap(ordered);
+    } else
         std::sort(candidates.begin(), candidates.end(), [&](int a, int b) {
             return trailIndex[lines.cellAt(line, a)] > trailIndex[lines.cellAt(line, b)];
         });

@@ -109,6 +109,7 @@ private:
     std::vector<int> scratchReason;
     std::vector<uint8_t> lineStates;
     std::vector<int> candidates;
+    std::vector<int> ordered;
     std::vector<int> keptPositions;
     std::vector<uint8_t> seen;
     std::vector<double> activity;

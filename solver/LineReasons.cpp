@@ -53,6 +53,12 @@ bool LineReasons::feasibleShort(const int *clues, int clueCount, const uint8_t *
         else if (states[i] == CellEmpty)
             empty |= uint64_t { 1 } << i;
     }
+    return feasibleBits(clues, clueCount, filled, empty, length);
+}
+
+bool LineReasons::feasibleBits(const int *clues, int clueCount, uint64_t filled, uint64_t empty,
+                               int length)
+{
     const uint64_t cellsMask = (uint64_t { 1 } << length) - 1;
     const uint64_t mayBeEmpty = ~filled & cellsMask;
     const uint64_t mayBeFilled = ~empty & cellsMask;
@@ -105,12 +111,49 @@ void LineReasons::shrinkRange(const int *clues, int clueCount, std::vector<uint8
     shrinkRange(clues, clueCount, states, candidates, middle, to, kept);
 }
 
+// The same on the lines of one word, with the known cells as two masks.
+void LineReasons::shrinkBits(const int *clues, int clueCount, uint64_t &filled, uint64_t &empty,
+                             int length, const std::vector<int> &candidates, size_t from, size_t to,
+                             std::vector<int> &kept)
+{
+    uint64_t range = 0;
+    for (size_t k = from; k < to; ++k)
+        range |= uint64_t { 1 } << candidates[k];
+    ++checkCount;
+    if (!feasibleBits(clues, clueCount, filled & ~range, empty & ~range, length)) {
+        filled &= ~range;
+        empty &= ~range;
+        return;
+    }
+    if (to - from == 1) {
+        kept.push_back(candidates[from]);
+        return;
+    }
+    const size_t middle = from + (to - from) / 2;
+    shrinkBits(clues, clueCount, filled, empty, length, candidates, from, middle, kept);
+    shrinkBits(clues, clueCount, filled, empty, length, candidates, middle, to, kept);
+}
+
 void LineReasons::shrink(const int *clues, int clueCount, std::vector<uint8_t> &states,
                          const std::vector<int> &candidates, std::vector<int> &kept)
 {
     kept.clear();
-    if (!candidates.empty())
+    if (candidates.empty())
+        return;
+    const int length = static_cast<int>(states.size());
+    if (length >= 64) {
         shrinkRange(clues, clueCount, states, candidates, 0, candidates.size(), kept);
+        return;
+    }
+    uint64_t filled = 0;
+    uint64_t empty = 0;
+    for (int i = 0; i < length; ++i) {
+        if (states[i] == CellFilled)
+            filled |= uint64_t { 1 } << i;
+        else if (states[i] == CellEmpty)
+            empty |= uint64_t { 1 } << i;
+    }
+    shrinkBits(clues, clueCount, filled, empty, length, candidates, 0, candidates.size(), kept);
 }
 
 } // namespace zd

@@ -35,6 +35,11 @@ private:
     void shrinkRange(const int *clues, int clueCount, std::vector<uint8_t> &states,
                      const std::vector<int> &candidates, size_t from, size_t to,
                      std::vector<int> &kept);
+    void shrinkBits(const int *clues, int clueCount, uint64_t &filled, uint64_t &empty, int length,
+                    const std::vector<int> &candidates, size_t from, size_t to,
+                    std::vector<int> &kept);
+    static bool feasibleBits(const int *clues, int clueCount, uint64_t filled, uint64_t empty,
+                             int length);
     bool feasibleShort(const int *clues, int clueCount, const uint8_t *states, int length);
 
     std::vector<int> emptyBefore; // empty cells among positions < i
