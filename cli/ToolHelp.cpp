@@ -36,6 +36,8 @@ Options:
   --brief             only the verdict line of each puzzle, no grid
   -j, --jobs N        solve N puzzles at once (default: one per core)
   --timeout S         give up on a puzzle after S seconds (default 0: no limit)
+  --engine sat|cdcl   what finishes a puzzle that search hands over: the SAT
+                      solver (default) or the conflict-driven line search
   --to zd|zdb|non     convert the puzzles instead of solving them, to standard
                       output (one puzzle only) or to -o
   -o, --output PATH   with --to: a file for a single puzzle, or a folder (an

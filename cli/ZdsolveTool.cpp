@@ -53,7 +53,8 @@ SolveOne solverFor(const ToolOptions &options)
         try {
             if (options.method == SolveMethod::Line)
                 return solveWithLineLogic(entry);
-            return solveWithCompleteSolver(entry, options.timeoutSeconds, &interruptionFlag());
+            return solveWithCompleteSolver(entry, options.timeoutSeconds, &interruptionFlag(),
+                                           options.engine);
         } catch (const std::exception &failure) {
             PuzzleOutcome outcome;
             outcome.name = entry.name;
