@@ -88,14 +88,22 @@ int maxCluesInLine(int length)
     return std::max(1, std::min((length + 1) / 2, maxCluesInAnyLine));
 }
 
+namespace {
+
+std::string counted(int count, const char *noun)
+{
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
 std::string tooManyCluesMessage(const std::string &where, int length)
 {
-    const int most = maxCluesInLine(length);
+    const std::string most = counted(maxCluesInLine(length), "clue");
     if (length < 0)
-        return "clue line of " + where + " has more than " + std::to_string(most)
-            + " clues, more than any line can hold";
-    return "clue line of " + where + " has more than " + std::to_string(most)
-        + " clues, more than a line of " + std::to_string(length) + " cells holds";
+        return "clue line of " + where + " has more than " + most + ", more than any line can hold";
+    return "clue line of " + where + " has more than " + most + ", more than a line of "
+        + counted(length, "cell") + " holds";
 }
 
 ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::string &where,

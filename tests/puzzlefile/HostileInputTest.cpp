@@ -53,7 +53,7 @@ TEST(HostileInput, LinesWithMoreCluesThanCellsAreRefused)
     const std::string tcgaRest = repeated("0\n", 49);
     const HostileCase cases[] = {
         { "zd 65537", PuzzleFormat::Text, "1 1\n" + repeated("1 ", 65537) + "\n\n1\n",
-          ":2: clue line of row 1 has more than 1 clues" },
+          ":2: clue line of row 1 has more than 1 clue," },
         { "zd 32768 in a column", PuzzleFormat::Text, "1 1\n1\n\n" + repeated("1 ", 32768) + "\n",
           ":4: clue line of column 1" },
         { "nin", PuzzleFormat::Nin, "1 1\n" + repeated("1 ", 65537) + "\n1\n",
@@ -63,7 +63,7 @@ TEST(HostileInput, LinesWithMoreCluesThanCellsAreRefused)
           ":4: clue line of row 1" },
         { "non, size after the clues", PuzzleFormat::Non,
           "rows\n1,1\ncolumns\n1\n1\nwidth 2\nheight 1\n",
-          ":2: clue line of row 1 has more than 1 clues, more than a line of 2 cells holds" },
+          ":2: clue line of row 1 has more than 1 clue, more than a line of 2 cells holds" },
         { "tcga", PuzzleFormat::Tournament, "$1\n" + repeated("1\t", 65537) + "\n" + tcgaRest,
           ":2: clue line of column 1 has more than 13 clues" },
         { "zdb", PuzzleFormat::Binary,

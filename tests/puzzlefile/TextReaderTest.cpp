@@ -121,7 +121,7 @@ TEST(TextReader, RejectsMalformedFilesNamingTheLine)
         { "zero beside other clues", "1 5\n1 0 1\n\n1\n0\n1\n", 2, "0 beside" },
         { "more clues than the row holds", "1 3\n1 1 1\n\n1\n0\n1\n", 2,
           "more than 2 clues, more than a line of 3 cells" },
-        { "more clues than the column holds", "2 1\n1\n1\n\n1 1\n", 5, "more than 1 clues" },
+        { "more clues than the column holds", "2 1\n1\n1\n\n1 1\n", 5, "more than 1 clue," },
         { "ends in the rows", "3 1\n1\n", 3, "row 2" },
         { "ends before the separator", "1 1\n1", 3, "separator" },
         { "ends before the last column", "1 2\n1\n\n1\n", 5, "column 2" },
