@@ -1,6 +1,10 @@
 #include "MainWindow.h"
 
+#include "CompleteSolveText.h"
+#include "PuzzleOpener.h"
+#include "SolveJobs.h"
 #include "SolveOutcome.h"
+#include "SolveRunner.h"
 #include "zdWidget.h"
 
 #include <QAction>
@@ -19,6 +23,7 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
+#include <optional>
 
 namespace {
 
@@ -38,7 +43,11 @@ constexpr int printCellSize = 64;
 
 MainWindow::MainWindow()
 {
+    solveRunner = new zd::SolveRunner(this);
+    // Closing the window stops a solve that is running.
+    installEventFilter(solveRunner);
     createActions();
+    createSolveActions();
     createMenus();
     createToolBars();
     createStatusBar();
@@ -96,6 +105,9 @@ void MainWindow::createMenus()
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addAction(openAct);
     fileMenu->addAction(solveAct);
+    fileMenu->addAction(solveCompletelyAct);
+    fileMenu->addAction(otherSolutionAct);
+    fileMenu->addAction(cancelSolveAct);
     fileMenu->addAction(printAct);
     separatorAct = fileMenu->addSeparator();
     fileMenu->addAction(quitAct);
@@ -110,6 +122,8 @@ void MainWindow::createToolBars()
     fileToolBar = addToolBar(tr("File"));
     fileToolBar->addAction(openAct);
     fileToolBar->addAction(solveAct);
+    fileToolBar->addAction(solveCompletelyAct);
+    fileToolBar->addAction(cancelSolveAct);
     fileToolBar->addAction(printAct);
     fileToolBar->addSeparator();
     fileToolBar->addAction(plusAct);
@@ -125,11 +139,21 @@ void MainWindow::createStatusBar()
     outcomeLabel = new QLabel(this);
     outcomeLabel->setObjectName("outcomeLabel");
     statusBar()->addPermanentWidget(outcomeLabel);
+    outcomeHintLabel = new QLabel(this);
+    outcomeHintLabel->setObjectName("outcomeHintLabel");
+    statusBar()->addPermanentWidget(outcomeHintLabel);
+    progressLabel = new QLabel(this);
+    progressLabel->setObjectName("solveProgressLabel");
+    progressLabel->hide();
+    statusBar()->addWidget(progressLabel);
+    connect(solveRunner, &zd::SolveRunner::runningChanged, this, &MainWindow::setSolving);
+    connect(solveRunner, &zd::SolveRunner::progressed, this, &MainWindow::showSolveProgress);
 }
 
 void MainWindow::open()
 {
-    const QString fileName = QFileDialog::getOpenFileName(this, QString(), QString(), QString());
+    const QString fileName = QFileDialog::getOpenFileName(
+        this, QString(), QString(), zd::PuzzleOpener::nameFilters().join(QStringLiteral(";;")));
     if (!fileName.isEmpty())
         loadFile(fileName);
 }
@@ -139,22 +163,56 @@ void MainWindow::loadFile(const QString &fileName)
     // The reader takes the name in the file system's own encoding, so that a
     // name with any characters the system allows reaches fopen unchanged.
     const QByteArray encodedName = QFile::encodeName(fileName);
-    gridView->load(encodedName.constData());
-    const QString error = gridView->lastLoadError();
+    QString shownName = fileName;
+    QString error;
+    if (zd::PuzzleOpener::readsAsText(fileName)) {
+        gridView->load(encodedName.constData());
+        error = gridView->lastLoadError();
+    } else {
+        zd::PuzzleOpener opener;
+        if (opener.read(fileName, this)) {
+            gridView->loadClues(opener.clues(), encodedName.constData());
+            shownName = opener.name();
+        } else if (opener.error().isEmpty()) {
+            return; // the user chose no puzzle of the batch
+        }
+        error = opener.error();
+    }
     if (!error.isEmpty()) {
         // The view still holds the earlier puzzle; so do the title and the label.
         statusBar()->showMessage(tr("Could not load the puzzle: %1").arg(error));
+        makeRoomForMessage();
         return;
     }
-    statusBar()->showMessage(QLatin1String("Loaded ") + fileName);
-    setWindowTitle(QLatin1String("zdQt - ") + fileName);
+    // A solve of the earlier puzzle stops and shows nothing.
+    solveRunner->cancel();
+    ++puzzleGeneration;
+    forgetSolutions();
+    statusBar()->showMessage(QLatin1String("Loaded ") + shownName);
+    setWindowTitle(QLatin1String("zdQt - ") + shownName);
     outcomeLabel->clear();
 }
 
 void MainWindow::solve()
 {
     statusBar()->showMessage(tr("Solving.."));
-    showSolveOutcome(gridView->solve());
+    // The solver works on a copy, so the view paints the model undisturbed.
+    const unsigned generation = ++puzzleGeneration;
+    CMalovanaKrizovkaFromFile work = gridView->model();
+    std::optional<int> result;
+    solveRunner->run([&work, &result](zd::SolveControl &control) {
+        result = zd::solveLinesStoppably(work, control);
+    });
+    if (generation != puzzleGeneration)
+        return; // another load or solve took over the view
+    forgetSolutions();
+    gridView->takeSolvedPuzzle(work);
+    if (result) {
+        showSolveOutcome(*result == 0);
+    } else {
+        outcomeLabel->setText(zd::stoppedText(zd::judgeSolveOutcome(work, false).undecidedCells));
+        outcomeHintLabel->clear();
+    }
     gridView->update();
     statusBar()->showMessage(tr("Ready"));
 }
@@ -167,15 +225,18 @@ void MainWindow::showSolveOutcome(bool solved)
     case zd::Verdict::Unique:
     case zd::Verdict::Multiple:
         outcomeLabel->setText(tr("Solved"));
+        outcomeHintLabel->clear();
         return;
     case zd::Verdict::Undecided:
         outcomeLabel->setText(outcome.undecidedCells == 1
                                   ? tr("1 cell undecided")
                                   : tr("%1 cells undecided").arg(outcome.undecidedCells));
+        outcomeHintLabel->setText(tr("Solve completely (Ctrl+Shift+S) finishes it"));
         return;
     case zd::Verdict::None:
         break;
     }
+    outcomeHintLabel->clear();
     switch (outcome.noSolution) {
     case NoSolution::TotalsDiffer:
         outcomeLabel->setText(tr("No solution: row clues total %1, column clues total %2")
