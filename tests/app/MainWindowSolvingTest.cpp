@@ -37,11 +37,12 @@ const std::vector<std::string> twoSolutionsPicture = {
 // The totals agree, but column 0 wants both cells filled and row 1 none.
 const std::string contradictoryClues = "2 2\n2\n0\n\n2\n0\n";
 
-// A random 60x60 picture the complete solver needs many seconds for.
-std::vector<std::string> longSolvePicture()
+// A random 60x60 picture the complete solver needs many seconds for (and
+// line logic a moment), or a larger one that keeps line logic busy for seconds.
+std::vector<std::string> longSolvePicture(int size = 60, double density = 0.5)
 {
     std::mt19937 random(1);
-    return randomPicture(60, 60, 0.5, random);
+    return randomPicture(size, size, density, random);
 }
 
 QString writePuzzle(AppTree &tree, const QString &name, const std::string &text)
@@ -183,19 +184,27 @@ void MainWindowSolvingTest::otherSolutionSwapsTheTwo()
 
 void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells_data()
 {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<double>("density");
     QTest::addColumn<bool>("byClosing");
-    QTest::newRow("Cancel") << false;
-    QTest::newRow("closing the window") << true;
+    QTest::newRow("Solve completely, Cancel") << "Solve &completely" << 60 << 0.5 << false;
+    QTest::newRow("Solve completely, closing the window")
+        << "Solve &completely" << 60 << 0.5 << true;
+    QTest::newRow("line Solve, Cancel") << "&Solve" << 400 << 0.6 << false;
 }
 
 // The long solve runs for about a second, with a timer that measures how
 // regularly the event loop turns, then is stopped.
 void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells()
 {
+    QFETCH(QString, action);
+    QFETCH(int, size);
+    QFETCH(double, density);
     QFETCH(bool, byClosing);
     AppTree tree;
     tree.enter();
-    const std::vector<std::string> picture = longSolvePicture();
+    const std::vector<std::string> picture = longSolvePicture(size, density);
     MainWindow window;
     window.show();
     QVERIFY(openPuzzle(window, writePuzzle(tree, "long.zd", puzzleTextOf(picture))));
@@ -225,7 +234,7 @@ void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells()
     });
     clock.start();
     ticker.start(10);
-    solveCompletelyAction(window)->trigger();
+    actionNamed(window, action)->trigger();
     const qint64 stopLatency = clock.elapsed() - stopAt;
     qInfo("longest event-loop gap %lld ms, stopped %lld ms after the request", longestGap,
           stopLatency);
