@@ -1,7 +1,10 @@
 #include "MainWindow.h"
 
+#include "AppFiles.h"
 #include "CompleteSolveText.h"
+#include "FileDropTarget.h"
 #include "PuzzleOpener.h"
+#include "RecentFiles.h"
 #include "SolveJobs.h"
 #include "SolveOutcome.h"
 #include "SolveRunner.h"
@@ -21,6 +24,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <optional>
@@ -57,11 +61,26 @@ MainWindow::MainWindow()
     scrollArea->setWidget(gridView);
     scrollArea->resize(400, 400);
     gridView->setCellSize(initialCellSize);
-    gridView->load(samplePuzzlePath);
+    gridView->load(QFile::encodeName(zd::appFile(samplePuzzlePath)).constData());
     showSolveOutcome(gridView->solve());
+    if (!gridView->lastLoadError().isEmpty())
+        outcomeLabel->setText(tr("Cannot read the sample puzzle: ") + gridView->lastLoadError());
     gridView->show();
     scrollArea->show();
     setCentralWidget(scrollArea);
+    // Queued: a batch file dropped on the window asks for its puzzle number
+    // after the drop has finished.
+    connect(new zd::FileDropTarget(this), &zd::FileDropTarget::fileDropped, this,
+            &MainWindow::loadFile, Qt::QueuedConnection);
+}
+
+void MainWindow::openAtStart(const QString &fileName)
+{
+    const unsigned before = puzzleGeneration;
+    loadFile(fileName);
+    // Solved once the window is up, as the sample is at start.
+    if (puzzleGeneration != before)
+        QTimer::singleShot(0, this, &MainWindow::solve);
 }
 
 void MainWindow::createActions()
@@ -69,8 +88,8 @@ void MainWindow::createActions()
     // An empty shortcut text leaves the action without a key.
     const auto makeAction = [this](const char *iconFile, const QString &text,
                                    const QString &shortcut, const QString &statusTip) {
-        QAction *action
-            = iconFile ? new QAction(QIcon(iconFile), text, this) : new QAction(text, this);
+        QAction *action = iconFile ? new QAction(QIcon(zd::appFile(iconFile)), text, this)
+                                   : new QAction(text, this);
         if (!shortcut.isEmpty())
             action->setShortcut(QKeySequence(shortcut));
         action->setStatusTip(statusTip);
@@ -104,6 +123,10 @@ void MainWindow::createMenus()
 {
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addAction(openAct);
+    QMenu *recentMenu = fileMenu->addMenu(tr("Open &recent"));
+    recentMenu->menuAction()->setObjectName("openRecentMenu");
+    recentFiles = new zd::RecentFiles(recentMenu, this);
+    connect(recentFiles, &zd::RecentFiles::chosen, this, &MainWindow::loadFile);
     fileMenu->addAction(solveAct);
     fileMenu->addAction(solveCompletelyAct);
     fileMenu->addAction(otherSolutionAct);
@@ -188,6 +211,7 @@ void MainWindow::loadFile(const QString &fileName)
     solveRunner->cancel();
     ++puzzleGeneration;
     forgetSolutions();
+    recentFiles->add(fileName);
     statusBar()->showMessage(QLatin1String("Loaded ") + shownName);
     setWindowTitle(QLatin1String("zdQt - ") + shownName);
     outcomeLabel->clear();
@@ -302,10 +326,11 @@ void MainWindow::faq()
     auto *helpWindow = new QMainWindow;
     helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     auto *browser = new QTextBrowser(helpWindow);
-    helpWindow->setWindowIcon(QIcon(starIconPath));
+    helpWindow->setWindowIcon(QIcon(zd::appFile(starIconPath)));
     // The page is looked up through the search path, one level above the
-    // working directory: the project's root when started from the build folder.
-    browser->setSearchPaths({ QStringLiteral("..") });
+    // working directory (the project's root when started from the build
+    // folder), then one level above the executable.
+    browser->setSearchPaths(zd::helpSearchPaths());
     browser->setSource(QUrl::fromLocalFile(helpPage));
     helpWindow->setCentralWidget(browser);
     browser->show();

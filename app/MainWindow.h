@@ -13,6 +13,7 @@ class QToolBar;
 class zdWidget;
 
 namespace zd {
+class RecentFiles;
 class SolveRunner;
 struct SolveResult;
 } // namespace zd
@@ -25,6 +26,10 @@ class MainWindow : public QMainWindow
 
 public:
     MainWindow();
+
+    // Opens a file named on the command line instead of the sample and
+    // solves it once the event loop runs.
+    void openAtStart(const QString &fileName);
 
     // Declared in this order on purpose: it fixes their meta-object indices,
     // 0 for open() up to 6 for faq().
@@ -84,6 +89,7 @@ private:
     // Cells decided and search work while a solve runs.
     QLabel *progressLabel = nullptr;
     zd::SolveRunner *solveRunner = nullptr;
+    zd::RecentFiles *recentFiles = nullptr;
     // Counts loads and solve starts: a solve whose count is no longer the
     // current one was overtaken and must not show its result.
     unsigned puzzleGeneration = 0;

@@ -1,6 +1,7 @@
 // The window's complete solve: its actions, the result shown in the view and
 // the outcome label, the progress while a solve runs, and Cancel.
 
+#include "AppFiles.h"
 #include "CompleteSolveText.h"
 #include "MainWindow.h"
 #include "SolveJobs.h"
@@ -15,8 +16,8 @@
 
 void MainWindow::createSolveActions()
 {
-    solveCompletelyAct
-        = new QAction(QIcon("../images/solve_completely.png"), tr("Solve &completely"), this);
+    solveCompletelyAct = new QAction(QIcon(zd::appFile("../images/solve_completely.png")),
+                                     tr("Solve &completely"), this);
     solveCompletelyAct->setObjectName("solveCompletelyAct");
     solveCompletelyAct->setShortcut(QKeySequence(tr("Ctrl+Shift+S")));
     solveCompletelyAct->setStatusTip(
@@ -29,7 +30,7 @@ void MainWindow::createSolveActions()
     otherSolutionAct->setEnabled(false);
     connect(otherSolutionAct, &QAction::triggered, this, &MainWindow::showOtherSolution);
 
-    cancelSolveAct = new QAction(QIcon("../images/cancel.png"), tr("&Cancel"), this);
+    cancelSolveAct = new QAction(QIcon(zd::appFile("../images/cancel.png")), tr("&Cancel"), this);
     cancelSolveAct->setObjectName("cancelSolveAct");
     cancelSolveAct->setShortcut(QKeySequence(Qt::Key_Escape));
     cancelSolveAct->setStatusTip(tr("Stop the running solve"));

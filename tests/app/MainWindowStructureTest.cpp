@@ -155,8 +155,8 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
     QCOMPARE(itemTexts(menus[0]->menu()->actions()),
-             QStringList({ "&Open...", "&Solve", "Solve &completely", "&Other solution", "&Cancel",
-                           "&Print to pdf...", "|", "Quit" }));
+             QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely",
+                           "&Other solution", "&Cancel", "&Print to pdf...", "|", "Quit" }));
     QCOMPARE(itemTexts(menus[1]->menu()->actions()), QStringList({ "&About", "&Faq" }));
 
     const QList<QToolBar *> toolBars = window.findChildren<QToolBar *>();
