@@ -162,15 +162,7 @@ void MainWindow::createStatusBar()
     outcomeLabel = new QLabel(this);
     outcomeLabel->setObjectName("outcomeLabel");
     statusBar()->addPermanentWidget(outcomeLabel);
-    outcomeHintLabel = new QLabel(this);
-    outcomeHintLabel->setObjectName("outcomeHintLabel");
-    statusBar()->addPermanentWidget(outcomeHintLabel);
-    progressLabel = new QLabel(this);
-    progressLabel->setObjectName("solveProgressLabel");
-    progressLabel->hide();
-    statusBar()->addWidget(progressLabel);
-    connect(solveRunner, &zd::SolveRunner::runningChanged, this, &MainWindow::setSolving);
-    connect(solveRunner, &zd::SolveRunner::progressed, this, &MainWindow::showSolveProgress);
+    createSolveStatus();
 }
 
 void MainWindow::open()

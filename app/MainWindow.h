@@ -61,6 +61,7 @@ private:
     void forgetSolutions();
     void makeRoomForMessage();
     void createSolveActions();
+    void createSolveStatus();
 
     QMenu *fileMenu = nullptr;
     QMenu *helpMenu = nullptr;

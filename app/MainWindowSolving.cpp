@@ -38,6 +38,21 @@ void MainWindow::createSolveActions()
     connect(cancelSolveAct, &QAction::triggered, this, &MainWindow::cancelSolve);
 }
 
+void MainWindow::createSolveStatus()
+{
+    outcomeHintLabel = new QLabel(this);
+    outcomeHintLabel->setObjectName("outcomeHintLabel");
+    statusBar()->addPermanentWidget(outcomeHintLabel);
+    // Permanent, left of the outcome: the "Solving.." message would hide a
+    // normal status-bar widget.
+    progressLabel = new QLabel(this);
+    progressLabel->setObjectName("solveProgressLabel");
+    progressLabel->hide();
+    statusBar()->insertPermanentWidget(0, progressLabel);
+    connect(solveRunner, &zd::SolveRunner::runningChanged, this, &MainWindow::setSolving);
+    connect(solveRunner, &zd::SolveRunner::progressed, this, &MainWindow::showSolveProgress);
+}
+
 void MainWindow::solveCompletely()
 {
     statusBar()->showMessage(tr("Solving.."));
@@ -104,6 +119,11 @@ void MainWindow::cancelSolve()
 void MainWindow::setSolving(bool solving)
 {
     cancelSolveAct->setEnabled(solving);
+    // The last outcome no longer holds, and the progress needs the room.
+    if (solving) {
+        outcomeLabel->clear();
+        outcomeHintLabel->clear();
+    }
     progressLabel->clear();
     progressLabel->setVisible(solving);
 }
