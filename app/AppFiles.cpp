@@ -6,17 +6,13 @@
 
 namespace zd {
 
-QString appFileFrom(const QString &relative, const QString &executableFolder)
+QString appFile(const QString &relative)
 {
     if (QFileInfo::exists(relative))
         return relative;
-    const QString besideExecutable = QDir::cleanPath(QDir(executableFolder).filePath(relative));
+    const QString besideExecutable
+        = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(relative));
     return QFileInfo::exists(besideExecutable) ? besideExecutable : relative;
-}
-
-QString appFile(const QString &relative)
-{
-    return appFileFrom(relative, QCoreApplication::applicationDirPath());
 }
 
 QStringList helpSearchPaths()

@@ -11,9 +11,7 @@ namespace zd {
 // from the project root finds them too.
 
 // `relative` when it exists from the working directory, else the same path
-// from `executableFolder` when it exists there, else `relative` unchanged.
-QString appFileFrom(const QString &relative, const QString &executableFolder);
-// The same from the running program's folder.
+// from the program's folder when it exists there, else `relative` unchanged.
 QString appFile(const QString &relative);
 // The help browser's search paths: ".." and the folder above the executable.
 QStringList helpSearchPaths();

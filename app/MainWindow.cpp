@@ -207,6 +207,7 @@ void MainWindow::loadFile(const QString &fileName)
     statusBar()->showMessage(QLatin1String("Loaded ") + shownName);
     setWindowTitle(QLatin1String("zdQt - ") + shownName);
     outcomeLabel->clear();
+    outcomeHintLabel->clear();
 }
 
 void MainWindow::solve()

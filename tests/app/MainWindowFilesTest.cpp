@@ -2,7 +2,6 @@
 // asks for the puzzle), the command line, a drop, the recent list, and the
 // window's own files found from the executable when started elsewhere.
 
-#include "AppFiles.h"
 #include "AppTestSupport.h"
 #include "BinaryPuzzleFormat.h"
 #include "MainWindow.h"
@@ -107,9 +106,8 @@ private slots:
     void commandLineFileOpensInsteadOfTheSample();
     void droppedFileOpens();
     void recentListKeepsTheLastEightExistingFiles();
-    void filesAreFoundBesideTheExecutable_data();
-    void filesAreFoundBesideTheExecutable();
     void startedFromTheProjectRootShowsTheSample();
+    void unreadableSampleIsNamed();
 };
 
 void MainWindowFilesTest::everyFormatOpensThroughTheDialog_data()
@@ -263,39 +261,6 @@ void MainWindowFilesTest::recentListKeepsTheLastEightExistingFiles()
     QCOMPARE(window.windowTitle(), QStringLiteral("zdQt - ") + opened[2]);
 }
 
-void MainWindowFilesTest::filesAreFoundBesideTheExecutable_data()
-{
-    QTest::addColumn<QString>("workingFolder");
-    QTest::addColumn<QString>("executableFolder");
-    QTest::addColumn<QString>("found"); // relative to the tree, or "" for the path as given
-
-    QTest::newRow("from the working folder") << "run"
-                                             << "elsewhere"
-                                             << "";
-    QTest::newRow("beside the executable's folder") << "."
-                                                    << "build"
-                                                    << "build/../zd/orol.zd";
-    QTest::newRow("nowhere") << "."
-                             << "build/deeper"
-                             << "";
-}
-
-void MainWindowFilesTest::filesAreFoundBesideTheExecutable()
-{
-    QFETCH(QString, workingFolder);
-    QFETCH(QString, executableFolder);
-    QFETCH(QString, found);
-    AppTree tree;
-    tree.writeSample(picture);
-    QDir(tree.path(".")).mkpath(QStringLiteral("build"));
-    tree.enter();
-    QDir::setCurrent(tree.path(workingFolder));
-
-    const QString relative = QStringLiteral("../zd/orol.zd");
-    const QString expected = found.isEmpty() ? relative : QDir::cleanPath(tree.path(found));
-    QCOMPARE(appFileFrom(relative, tree.path(executableFolder)), expected);
-}
-
 // The real program, started from the project's root: it finds the sample
 // beside its build folder and solves it, printing the solver's pass lines.
 void MainWindowFilesTest::startedFromTheProjectRootShowsTheSample()
@@ -317,6 +282,18 @@ void MainWindowFilesTest::startedFromTheProjectRootShowsTheSample()
     zdqt.kill();
     zdqt.waitForFinished(10000);
     QVERIFY2(output.startsWith("1\n"), output.constData());
+}
+
+void MainWindowFilesTest::unreadableSampleIsNamed()
+{
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+
+    const QString outcome = outcomeLabelOf(window)->text();
+    QVERIFY2(outcome.startsWith(QStringLiteral("Cannot read the sample puzzle: ../zd/orol.zd")),
+             qPrintable(outcome));
+    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
 }
 
 QTEST_MAIN(MainWindowFilesTest)
