@@ -43,11 +43,11 @@ void SolveRunner::run(const std::function<void(SolveControl &)> &work)
     thread->start();
     loop.exec();
     // The loop also ends when the application quits: then stop the solve
-    // rather than leave its thread behind.
-    if (!thread->isFinished()) {
+    // rather than leave its thread behind. Either way the thread has ended
+    // before its results are read.
+    if (!thread->isFinished())
         frame.control.cancel = true;
-        thread->wait();
-    }
+    thread->wait();
 
     current = frame.outer;
     if (current == nullptr) {
