@@ -1,6 +1,13 @@
 #include "MainWindow.h"
 
+#include "AppFiles.h"
+#include "CompleteSolveText.h"
+#include "FileDropTarget.h"
+#include "PuzzleOpener.h"
+#include "RecentFiles.h"
+#include "SolveJobs.h"
 #include "SolveOutcome.h"
+#include "SolveRunner.h"
 #include "zdWidget.h"
 
 #include <QAction>
@@ -17,8 +24,10 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <optional>
 
 namespace {
 
@@ -38,7 +47,11 @@ constexpr int printCellSize = 64;
 
 MainWindow::MainWindow()
 {
+    solveRunner = new zd::SolveRunner(this);
+    // Closing the window stops a solve that is running.
+    installEventFilter(solveRunner);
     createActions();
+    createSolveActions();
     createMenus();
     createToolBars();
     createStatusBar();
@@ -48,14 +61,27 @@ MainWindow::MainWindow()
     scrollArea->setWidget(gridView);
     scrollArea->resize(400, 400);
     gridView->setCellSize(initialCellSize);
-    gridView->load(samplePuzzlePath);
+    gridView->load(QFile::encodeName(zd::appFile(samplePuzzlePath)).constData());
     showSolveOutcome(gridView->solve());
     // Without this the window would open on an empty grid without a word.
     if (const QString error = gridView->lastLoadError(); !error.isEmpty())
-        statusBar()->showMessage(tr("Could not load the sample puzzle: %1").arg(error));
+        outcomeLabel->setText(tr("Cannot read the sample puzzle: ") + error);
     gridView->show();
     scrollArea->show();
     setCentralWidget(scrollArea);
+    // Queued: a batch file dropped on the window asks for its puzzle number
+    // after the drop has finished.
+    connect(new zd::FileDropTarget(this), &zd::FileDropTarget::fileDropped, this,
+            &MainWindow::loadFile, Qt::QueuedConnection);
+}
+
+void MainWindow::openAtStart(const QString &fileName)
+{
+    const unsigned before = puzzleGeneration;
+    loadFile(fileName);
+    // Solved once the window is up, as the sample is at start.
+    if (puzzleGeneration != before)
+        QTimer::singleShot(0, this, &MainWindow::solve);
 }
 
 void MainWindow::createActions()
@@ -63,8 +89,8 @@ void MainWindow::createActions()
     // An empty shortcut text leaves the action without a key.
     const auto makeAction = [this](const char *iconFile, const QString &text,
                                    const QString &shortcut, const QString &statusTip) {
-        QAction *action
-            = iconFile ? new QAction(QIcon(iconFile), text, this) : new QAction(text, this);
+        QAction *action = iconFile ? new QAction(QIcon(zd::appFile(iconFile)), text, this)
+                                   : new QAction(text, this);
         if (!shortcut.isEmpty())
             action->setShortcut(QKeySequence(shortcut));
         action->setStatusTip(statusTip);
@@ -98,7 +124,14 @@ void MainWindow::createMenus()
 {
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addAction(openAct);
+    QMenu *recentMenu = fileMenu->addMenu(tr("Open &recent"));
+    recentMenu->menuAction()->setObjectName("openRecentMenu");
+    recentFiles = new zd::RecentFiles(recentMenu, this);
+    connect(recentFiles, &zd::RecentFiles::chosen, this, &MainWindow::loadFile);
     fileMenu->addAction(solveAct);
+    fileMenu->addAction(solveCompletelyAct);
+    fileMenu->addAction(otherSolutionAct);
+    fileMenu->addAction(cancelSolveAct);
     fileMenu->addAction(printAct);
     separatorAct = fileMenu->addSeparator();
     fileMenu->addAction(quitAct);
@@ -113,6 +146,8 @@ void MainWindow::createToolBars()
     fileToolBar = addToolBar(tr("File"));
     fileToolBar->addAction(openAct);
     fileToolBar->addAction(solveAct);
+    fileToolBar->addAction(solveCompletelyAct);
+    fileToolBar->addAction(cancelSolveAct);
     fileToolBar->addAction(printAct);
     fileToolBar->addSeparator();
     fileToolBar->addAction(plusAct);
@@ -128,11 +163,13 @@ void MainWindow::createStatusBar()
     outcomeLabel = new QLabel(this);
     outcomeLabel->setObjectName("outcomeLabel");
     statusBar()->addPermanentWidget(outcomeLabel);
+    createSolveStatus();
 }
 
 void MainWindow::open()
 {
-    const QString fileName = QFileDialog::getOpenFileName(this, QString(), QString(), QString());
+    const QString fileName = QFileDialog::getOpenFileName(
+        this, QString(), QString(), zd::PuzzleOpener::nameFilters().join(QStringLiteral(";;")));
     if (!fileName.isEmpty())
         loadFile(fileName);
 }
@@ -142,22 +179,58 @@ void MainWindow::loadFile(const QString &fileName)
     // The reader takes the name in the file system's own encoding, so that a
     // name with any characters the system allows reaches fopen unchanged.
     const QByteArray encodedName = QFile::encodeName(fileName);
-    gridView->load(encodedName.constData());
-    const QString error = gridView->lastLoadError();
+    QString shownName = fileName;
+    QString error;
+    if (zd::PuzzleOpener::readsAsText(fileName)) {
+        gridView->load(encodedName.constData());
+        error = gridView->lastLoadError();
+    } else {
+        zd::PuzzleOpener opener;
+        if (opener.read(fileName, this)) {
+            gridView->loadClues(opener.clues(), encodedName.constData());
+            shownName = opener.name();
+        } else if (opener.error().isEmpty()) {
+            return; // the user chose no puzzle of the batch
+        }
+        error = opener.error();
+    }
     if (!error.isEmpty()) {
         // The view still holds the earlier puzzle; so do the title and the label.
         statusBar()->showMessage(tr("Could not load the puzzle: %1").arg(error));
+        makeRoomForMessage();
         return;
     }
-    statusBar()->showMessage(QLatin1String("Loaded ") + fileName);
-    setWindowTitle(QLatin1String("zdQt - ") + fileName);
+    // A solve of the earlier puzzle stops and shows nothing.
+    solveRunner->cancel();
+    ++puzzleGeneration;
+    forgetSolutions();
+    recentFiles->add(fileName);
+    statusBar()->showMessage(QLatin1String("Loaded ") + shownName);
+    setWindowTitle(QLatin1String("zdQt - ") + shownName);
     outcomeLabel->clear();
+    outcomeHintLabel->clear();
 }
 
 void MainWindow::solve()
 {
     statusBar()->showMessage(tr("Solving.."));
-    showSolveOutcome(gridView->solve());
+    // The solver works on a copy, so the view paints the model undisturbed.
+    const unsigned generation = ++puzzleGeneration;
+    CMalovanaKrizovkaFromFile work = gridView->model();
+    std::optional<int> result;
+    solveRunner->run([&work, &result](zd::SolveControl &control) {
+        result = zd::solveLinesStoppably(work, control);
+    });
+    if (generation != puzzleGeneration)
+        return; // another load or solve took over the view
+    forgetSolutions();
+    gridView->takeSolvedPuzzle(work);
+    if (result) {
+        showSolveOutcome(*result == 0);
+    } else {
+        outcomeLabel->setText(zd::stoppedText(zd::judgeSolveOutcome(work, false).undecidedCells));
+        outcomeHintLabel->clear();
+    }
     gridView->update();
     statusBar()->showMessage(tr("Ready"));
 }
@@ -170,15 +243,18 @@ void MainWindow::showSolveOutcome(bool solved)
     case zd::Verdict::Unique:
     case zd::Verdict::Multiple:
         outcomeLabel->setText(tr("Solved"));
+        outcomeHintLabel->clear();
         return;
     case zd::Verdict::Undecided:
         outcomeLabel->setText(outcome.undecidedCells == 1
                                   ? tr("1 cell undecided")
                                   : tr("%1 cells undecided").arg(outcome.undecidedCells));
+        outcomeHintLabel->setText(tr("Solve completely (Ctrl+Shift+S) finishes it"));
         return;
     case zd::Verdict::None:
         break;
     }
+    outcomeHintLabel->clear();
     switch (outcome.noSolution) {
     case NoSolution::TotalsDiffer:
         outcomeLabel->setText(tr("No solution: row clues total %1, column clues total %2")
@@ -244,10 +320,11 @@ void MainWindow::faq()
     auto *helpWindow = new QMainWindow;
     helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     auto *browser = new QTextBrowser(helpWindow);
-    helpWindow->setWindowIcon(QIcon(starIconPath));
+    helpWindow->setWindowIcon(QIcon(zd::appFile(starIconPath)));
     // The page is looked up through the search path, one level above the
-    // working directory: the project's root when started from the build folder.
-    browser->setSearchPaths({ QStringLiteral("..") });
+    // working directory (the project's root when started from the build
+    // folder), then one level above the executable.
+    browser->setSearchPaths(zd::helpSearchPaths());
     browser->setSource(QUrl::fromLocalFile(helpPage));
     helpWindow->setCentralWidget(browser);
     browser->show();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CellState.h"
+
 #include <QMainWindow>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -8,6 +11,12 @@ class QMenu;
 class QScrollArea;
 class QToolBar;
 class zdWidget;
+
+namespace zd {
+class RecentFiles;
+class SolveRunner;
+struct SolveResult;
+} // namespace zd
 
 // MainWindow: the window of zdqt. Menus, a toolbar and a status bar around a
 // scrollable grid view that opens and solves the sample puzzle at start.
@@ -17,6 +26,10 @@ class MainWindow : public QMainWindow
 
 public:
     MainWindow();
+
+    // Opens a file named on the command line instead of the sample and
+    // solves it once the event loop runs.
+    void openAtStart(const QString &fileName);
 
     // Declared in this order on purpose: it fixes their meta-object indices,
     // 0 for open() up to 6 for faq().
@@ -37,6 +50,19 @@ private:
     void loadFile(const QString &fileName);
     void showSolveOutcome(bool solved);
 
+    // Commands added after the seven slots above; connected as plain member
+    // functions so that the slots keep their indices.
+    void solveCompletely();
+    void showOtherSolution();
+    void cancelSolve();
+    void showCompleteSolveResult(const zd::SolveResult &result);
+    void showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes);
+    void setSolving(bool solving);
+    void forgetSolutions();
+    void makeRoomForMessage();
+    void createSolveActions();
+    void createSolveStatus();
+
     QMenu *fileMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QToolBar *fileToolBar = nullptr;
@@ -54,4 +80,20 @@ private:
     // Permanent status-bar label with the last solve's outcome; the status
     // message itself stays at "Ready".
     QLabel *outcomeLabel = nullptr;
+
+    QAction *solveCompletelyAct = nullptr;
+    QAction *otherSolutionAct = nullptr;
+    QAction *cancelSolveAct = nullptr;
+    // Beside the outcome: what to do next, such as Solve completely after a
+    // stuck line solve.
+    QLabel *outcomeHintLabel = nullptr;
+    // Cells decided and search work while a solve runs.
+    QLabel *progressLabel = nullptr;
+    zd::SolveRunner *solveRunner = nullptr;
+    zd::RecentFiles *recentFiles = nullptr;
+    // Counts loads and solve starts: a solve whose count is no longer the
+    // current one was overtaken and must not show its result.
+    unsigned puzzleGeneration = 0;
+    // The two solutions of a puzzle with several, the shown one first.
+    std::pair<zd::CellGrid, zd::CellGrid> solutions;
 };

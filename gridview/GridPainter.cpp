@@ -319,6 +319,28 @@ void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &
     paintCells(painter, puzzle, geometry, style, area);
 }
 
+void paintMarkedCells(QPainter &painter, const GridGeometry &geometry,
+                      const std::vector<bool> &marked, const QRect &area)
+{
+    const int s = geometry.cellSize;
+    if (marked.size()
+        != static_cast<size_t>(std::max(0, geometry.rows)) * std::max(0, geometry.columns))
+        return;
+    const IndexRange rows
+        = indicesWithin(geometry.gridTop, s, geometry.rows, area.top() - s, area.bottom() + s);
+    const IndexRange columns
+        = indicesWithin(geometry.gridLeft, s, geometry.columns, area.left() - s, area.right() + s);
+    // Translucent, so a filled square stays darker than an empty cell; inset
+    // by the grid line so the lines stay black.
+    const QColor tint(255, 120, 0, 130);
+    const int inset = s > 2 ? 1 : 0;
+    for (int r = rows.first; r <= rows.last; ++r)
+        for (int j = columns.first; j <= columns.last; ++j)
+            if (marked[static_cast<size_t>(r) * geometry.columns + j])
+                painter.fillRect(geometry.gridLeft + j * s + inset,
+                                 geometry.gridTop + r * s + inset, s - inset, s - inset, tint);
+}
+
 void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,
                GridStyle style, const QRect &area)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <vector>
 
 class CMalovanaKrizovka;
 class QFont;
@@ -44,6 +45,12 @@ QString clueText(int value);
 // each item on its own gives. Leaves the clue font and a black brush set.
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
                GridStyle style, const QRect &area);
+
+// Tints the cells flagged in `marked` (row-major, rows x columns of the
+// geometry), such as the cells where two solutions differ, over whatever was
+// painted there. Not part of paintGrid: a grid without marks looks the same.
+void paintMarkedCells(QPainter &painter, const GridGeometry &geometry,
+                      const std::vector<bool> &marked, const QRect &area);
 
 // The same for the model's clues and grid.
 void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,

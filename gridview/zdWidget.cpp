@@ -52,6 +52,14 @@ bool zdWidget::load(const char *path)
     return true;
 }
 
+void zdWidget::loadClues(const zd::PuzzleClues &clues, const char *path)
+{
+    puzzle.loadClues(clues, path);
+    loadError.clear();
+    otherCells.reset();
+    updateLayout();
+}
+
 bool zdWidget::solve()
 {
     otherCells.reset();
@@ -71,6 +79,23 @@ void zdWidget::showModelCells()
     otherCells.reset();
 }
 
+void zdWidget::markCells(std::vector<bool> marked)
+{
+    marks = std::move(marked);
+}
+
+void zdWidget::takeSolvedPuzzle(const CMalovanaKrizovkaFromFile &solved)
+{
+    puzzle = solved;
+    otherCells.reset();
+}
+
+void zdWidget::paintMarks(QPainter &painter, const QRect &area)
+{
+    if (otherCells && !marks.empty())
+        zd::paintMarkedCells(painter, gridGeometry(), marks, area);
+}
+
 zd::GridGeometry zdWidget::gridGeometry() const
 {
     return { cellPixels, rowClueWidth, columnClueHeight, puzzle.rowCount(), puzzle.columnCount() };
@@ -80,6 +105,7 @@ void zdWidget::paintPuzzle(QPainter *painter)
 {
     const zd::ModelPuzzleView view(puzzle, shownCells());
     zd::paintGrid(*painter, view, gridGeometry(), variant, zd::wholeDeviceArea());
+    paintMarks(*painter, zd::wholeDeviceArea());
 }
 
 void zdWidget::paintEvent(QPaintEvent *event)
@@ -87,6 +113,7 @@ void zdWidget::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const zd::ModelPuzzleView view(puzzle, shownCells());
     zd::paintGrid(painter, view, gridGeometry(), variant, event->rect());
+    paintMarks(painter, event->rect());
     if (variant == Variant::Main)
         paintCaption(painter);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -38,6 +39,9 @@ public:
     // case; a file that cannot be read leaves the puzzle as it was and
     // lastLoadError() says why.
     bool load(const char *path);
+    // Shows clues another format's reader read from `path`, as load() shows a
+    // text puzzle file.
+    void loadClues(const zd::PuzzleClues &clues, const char *path);
     // Runs the line solver; true when it solved the puzzle. The caller repaints.
     bool solve();
     // Paints clues, grid lines and cell marks onto any active painter.
@@ -48,6 +52,14 @@ public:
     // load or solve; the model itself is left as it is. A grid of another
     // size is not shown. The caller repaints.
     void showCells(zd::CellGrid cells);
+    // Tints the cells flagged in `marked` (rows x columns, row-major) while the
+    // grid given to showCells is shown, such as where a second solution
+    // differs. Cleared with that grid. The caller repaints.
+    void markCells(std::vector<bool> marked);
+    const std::vector<bool> &markedCells() const { return marks; }
+    // Takes over the grid of a copy of this view's puzzle that was solved
+    // elsewhere (on another thread), with the clues it has in common.
+    void takeSolvedPuzzle(const CMalovanaKrizovkaFromFile &solved);
     // Shows the model's own grid again.
     void showModelCells();
     // The grid shown instead of the model's, if any.
@@ -63,6 +75,7 @@ protected:
 private:
     zd::GridGeometry gridGeometry() const;
     void paintCaption(QPainter &painter);
+    void paintMarks(QPainter &painter, const QRect &area);
 
     CMalovanaKrizovkaFromFile puzzle;
     int cellPixels = 8;
@@ -73,4 +86,5 @@ private:
     Variant variant;
     QString loadError;
     std::optional<zd::CellGrid> otherCells;
+    std::vector<bool> marks;
 };

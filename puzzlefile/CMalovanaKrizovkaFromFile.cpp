@@ -49,3 +49,11 @@ int CMalovanaKrizovkaFromFile::load(const char *path)
     clues.applyTo(*this);
     return closeResult;
 }
+
+void CMalovanaKrizovkaFromFile::loadClues(const PuzzleClues &clues, const char *path)
+{
+    loadError.clear();
+    if (keepsPath)
+        storedPath = path;
+    clues.applyTo(*this);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CMalovanaKrizovka.h"
+#include "PuzzleClues.h"
 
 #include <string>
 
@@ -25,6 +26,10 @@ public:
     // nothing changes); lastError() tells them apart. A non-zero result means
     // the file was read but closing it failed.
     virtual int load(const char *path);
+
+    // Takes clues another format's reader read from `path`, which is kept
+    // as load() keeps it.
+    void loadClues(const zd::PuzzleClues &clues, const char *path);
 
     // Path of the last text file load() opened; "" before any.
     const char *filePath() const { return storedPath.c_str(); }

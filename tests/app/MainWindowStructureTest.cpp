@@ -93,6 +93,16 @@ void MainWindowStructureTest::actionsCarryTheirTextsKeysTipsAndIcons_data()
     QTest::newRow("open") << "&Open..."
                           << "Ctrl+O"
                           << "Open an existing file" << true;
+    QTest::newRow("solve completely")
+        << "Solve &completely"
+        << "Ctrl+Shift+S"
+        << "Solve the griddler to its end and tell whether its solution is unique" << true;
+    QTest::newRow("other solution") << "&Other solution"
+                                    << ""
+                                    << "Show the other of two solutions" << false;
+    QTest::newRow("cancel") << "&Cancel"
+                            << "Esc"
+                            << "Stop the running solve" << true;
     QTest::newRow("print") << "&Print to pdf..."
                            << "Ctrl+P"
                            << "Print the griddle to pdf" << true;
@@ -146,21 +156,22 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
     QCOMPARE(itemTexts(menus[0]->menu()->actions()),
-             QStringList({ "&Open...", "&Solve", "&Print to pdf...", "|", "Quit" }));
+             QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely",
+                           "&Other solution", "&Cancel", "&Print to pdf...", "|", "Quit" }));
     QCOMPARE(itemTexts(menus[1]->menu()->actions()), QStringList({ "&About", "&Faq" }));
 
     const QList<QToolBar *> toolBars = window.findChildren<QToolBar *>();
     QCOMPARE(toolBars.size(), 1);
     QCOMPARE(toolBars[0]->windowTitle(), QStringLiteral("File"));
     QCOMPARE(itemTexts(toolBars[0]->actions()),
-             QStringList({ "&Open...", "&Solve", "&Print to pdf...", "|", "&Plus", "&Minus", "|",
-                           "&Faq", "Quit" }));
+             QStringList({ "&Open...", "&Solve", "Solve &completely", "&Cancel", "&Print to pdf...",
+                           "|", "&Plus", "&Minus", "|", "&Faq", "Quit" }));
     // Plus and Minus only on the toolbar; About only in the Help menu; no
-    // other action has a key.
+    // other action has a key (Open, Solve, Print, Solve completely, Cancel).
     int withKeys = 0;
     for (const QAction *action : window.findChildren<QAction *>())
         withKeys += action->shortcut().isEmpty() ? 0 : 1;
-    QCOMPARE(withKeys, 3);
+    QCOMPARE(withKeys, 5);
 }
 
 void MainWindowStructureTest::slotsKeepTheirMetaObjectIndices()
@@ -275,8 +286,9 @@ void MainWindowStructureTest::startWithoutImagesOrSampleStillOpens()
     MainWindow window;
     presentMainWindow(window);
 
-    QCOMPARE(statusOf(window),
-             QStringLiteral("Could not load the sample puzzle: ../zd/orol.zd: cannot open: No "
+    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
+    QCOMPARE(outcomeLabelOf(window)->text(),
+             QStringLiteral("Cannot read the sample puzzle: ../zd/orol.zd: cannot open: No "
                             "such file or directory"));
     QCOMPARE(window.windowTitle(), QStringLiteral("zdQt - ../orol.zd"));
     for (const QAction *action : window.findChildren<QAction *>())
@@ -303,10 +315,11 @@ void MainWindowStructureTest::sampleBeyondTheLimitsIsReportedNotLoaded()
             QVERIFY(QFile::link(sample, tree.path(QStringLiteral("zd/orol.zd"))));
         tree.enter();
         MainWindow window;
-        QVERIFY2(statusOf(window).startsWith(
-                     QStringLiteral("Could not load the sample puzzle: ../zd/orol.zd: ")),
-                 qPrintable(statusOf(window)));
-        QVERIFY2(statusOf(window).contains(words), qPrintable(statusOf(window)));
+        const QString outcome = outcomeLabelOf(window)->text();
+        QVERIFY2(
+            outcome.startsWith(QStringLiteral("Cannot read the sample puzzle: ../zd/orol.zd: ")),
+            qPrintable(outcome));
+        QVERIFY2(outcome.contains(words), qPrintable(outcome));
         QCOMPARE(gridViewOf(window)->model().rowCount(), 0);
     }
 }

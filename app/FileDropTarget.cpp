@@ -1,0 +1,57 @@
+#include "FileDropTarget.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace zd {
+
+namespace {
+
+QString firstLocalFile(const QMimeData *data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+FileDropTarget::FileDropTarget(QWidget *window)
+    : QObject(window)
+{
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool FileDropTarget::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (firstLocalFile(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString fileName = firstLocalFile(drop->mimeData());
+        if (fileName.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        emit fileDropped(fileName);
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+} // namespace zd

@@ -1,0 +1,152 @@
+// The window's complete solve: its actions, the result shown in the view and
+// the outcome label, the progress while a solve runs, and Cancel.
+
+#include "AppFiles.h"
+#include "CompleteSolveText.h"
+#include "MainWindow.h"
+#include "SolveJobs.h"
+#include "SolveRunner.h"
+#include "zdWidget.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+#include <QLabel>
+#include <QStatusBar>
+
+void MainWindow::createSolveActions()
+{
+    solveCompletelyAct = new QAction(QIcon(zd::appFile("../images/solve_completely.png")),
+                                     tr("Solve &completely"), this);
+    solveCompletelyAct->setObjectName("solveCompletelyAct");
+    solveCompletelyAct->setShortcut(QKeySequence(tr("Ctrl+Shift+S")));
+    solveCompletelyAct->setStatusTip(
+        tr("Solve the griddler to its end and tell whether its solution is unique"));
+    connect(solveCompletelyAct, &QAction::triggered, this, &MainWindow::solveCompletely);
+
+    otherSolutionAct = new QAction(tr("&Other solution"), this);
+    otherSolutionAct->setObjectName("otherSolutionAct");
+    otherSolutionAct->setStatusTip(tr("Show the other of two solutions"));
+    otherSolutionAct->setEnabled(false);
+    connect(otherSolutionAct, &QAction::triggered, this, &MainWindow::showOtherSolution);
+
+    cancelSolveAct = new QAction(QIcon(zd::appFile("../images/cancel.png")), tr("&Cancel"), this);
+    cancelSolveAct->setObjectName("cancelSolveAct");
+    cancelSolveAct->setShortcut(QKeySequence(Qt::Key_Escape));
+    cancelSolveAct->setStatusTip(tr("Stop the running solve"));
+    cancelSolveAct->setEnabled(false);
+    connect(cancelSolveAct, &QAction::triggered, this, &MainWindow::cancelSolve);
+}
+
+void MainWindow::createSolveStatus()
+{
+    outcomeHintLabel = new QLabel(this);
+    outcomeHintLabel->setObjectName("outcomeHintLabel");
+    statusBar()->addPermanentWidget(outcomeHintLabel);
+    // Permanent, left of the outcome: the "Solving.." message would hide a
+    // normal status-bar widget.
+    progressLabel = new QLabel(this);
+    progressLabel->setObjectName("solveProgressLabel");
+    progressLabel->hide();
+    statusBar()->insertPermanentWidget(0, progressLabel);
+    connect(solveRunner, &zd::SolveRunner::runningChanged, this, &MainWindow::setSolving);
+    connect(solveRunner, &zd::SolveRunner::progressed, this, &MainWindow::showSolveProgress);
+}
+
+void MainWindow::solveCompletely()
+{
+    statusBar()->showMessage(tr("Solving.."));
+    const unsigned generation = ++puzzleGeneration;
+    const zd::PuzzleClues clues = zd::PuzzleClues::fromModel(gridView->model());
+    zd::SolveResult result;
+    solveRunner->run([&clues, &result](zd::SolveControl &control) {
+        result = zd::solveCompletelyStoppably(clues, control);
+    });
+    if (generation != puzzleGeneration)
+        return; // another load or solve took over the view
+    showCompleteSolveResult(result);
+    statusBar()->showMessage(tr("Ready"));
+}
+
+void MainWindow::showCompleteSolveResult(const zd::SolveResult &result)
+{
+    forgetSolutions();
+    switch (result.verdict) {
+    case zd::Verdict::Unique:
+        gridView->showCells(result.solution);
+        break;
+    case zd::Verdict::Multiple:
+        solutions = { result.solution, result.other };
+        gridView->showCells(result.solution);
+        gridView->markCells(zd::differingCells(result.solution, result.other));
+        otherSolutionAct->setEnabled(true);
+        break;
+    case zd::Verdict::None:
+        break; // the grid stays as it was
+    case zd::Verdict::Undecided:
+        gridView->showCells(result.known);
+        break;
+    }
+    outcomeLabel->setText(zd::completeSolveText(result));
+    outcomeHintLabel->clear();
+    gridView->update();
+}
+
+void MainWindow::showOtherSolution()
+{
+    if (solutions.first.empty())
+        return;
+    std::swap(solutions.first, solutions.second);
+    // The differing cells are the same both ways round.
+    std::vector<bool> marked = gridView->markedCells();
+    gridView->showCells(solutions.first);
+    gridView->markCells(std::move(marked));
+    gridView->update();
+}
+
+void MainWindow::forgetSolutions()
+{
+    solutions = {};
+    gridView->markCells({});
+    otherSolutionAct->setEnabled(false);
+}
+
+void MainWindow::cancelSolve()
+{
+    solveRunner->cancel();
+}
+
+void MainWindow::setSolving(bool solving)
+{
+    cancelSolveAct->setEnabled(solving);
+    // The last outcome no longer holds, and the progress needs the room.
+    if (solving) {
+        outcomeLabel->clear();
+        outcomeHintLabel->clear();
+    }
+    progressLabel->clear();
+    progressLabel->setVisible(solving);
+}
+
+void MainWindow::showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes)
+{
+    QString text = tr("%1 of %2 cells decided").arg(decidedCells).arg(totalCells);
+    if (searchNodes > 0)
+        text += tr(", %1 search nodes").arg(searchNodes);
+    progressLabel->setText(text);
+}
+
+void MainWindow::makeRoomForMessage()
+{
+    // A long message (a load error with its path) would be cut off by the
+    // outcome labels: they step aside until the next message.
+    outcomeLabel->hide();
+    outcomeHintLabel->hide();
+    connect(
+        statusBar(), &QStatusBar::messageChanged, this,
+        [this] {
+            outcomeLabel->show();
+            outcomeHintLabel->show();
+        },
+        Qt::SingleShotConnection);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "PuzzleClues.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace zd {
+
+// PuzzleOpener: reads a puzzle file of any format the readers know for the
+// window, and lets the user pick the puzzle of a tournament batch by number.
+class PuzzleOpener
+{
+public:
+    // The open dialog's filters: "All puzzles", one per format, "All files".
+    static QStringList nameFilters();
+    // Files the window reads as text puzzles: ".zd" and every name without a
+    // known extension (any file chosen under "All files" is tried as text).
+    static bool readsAsText(const QString &fileName);
+
+    // Reads `fileName` (not a text puzzle); a batch asks, over `parent`, which
+    // puzzle to take. False when nothing was read: error() says why, or the
+    // user cancelled the choice (error() empty).
+    bool read(const QString &fileName, QWidget *parent);
+
+    const PuzzleClues &clues() const { return puzzleClues; }
+    // The file's name, with "#N" for puzzle N of a batch.
+    const QString &name() const { return puzzleName; }
+    const QString &error() const { return readError; }
+
+private:
+    PuzzleClues puzzleClues;
+    QString puzzleName;
+    QString readError;
+};
+
+} // namespace zd

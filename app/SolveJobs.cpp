@@ -1,0 +1,77 @@
+#include "SolveJobs.h"
+
+#include "CMalovanaKrizovka.h"
+#include "SolveRunner.h"
+
+#include <chrono>
+
+namespace zd {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// Counting the decided cells reads the whole grid: do it a few times a second.
+constexpr auto countInterval = std::chrono::milliseconds(50);
+
+// The model's progress callback is a plain function with an int for the
+// caller; the solve that is running on this thread is found here instead.
+struct LineSolveState
+{
+    SolveControl *control = nullptr;
+    Clock::time_point nextCount;
+};
+thread_local LineSolveState lineSolve;
+
+// Thrown from the progress callback to leave the model's solver between two lines.
+struct StopRequested
+{
+};
+
+int decidedCells(const CMalovanaKrizovka &model)
+{
+    int decided = 0;
+    for (int16_t row = 0; row < model.rowCount(); ++row)
+        for (int16_t column = 0; column < model.columnCount(); ++column)
+            decided += model.cell(row, column) != CellUnknown ? 1 : 0;
+    return decided;
+}
+
+void afterLine(CMalovanaKrizovka *model, int, int, int)
+{
+    if (lineSolve.control->cancelled())
+        throw StopRequested {};
+    const Clock::time_point now = Clock::now();
+    if (now < lineSolve.nextCount)
+        return;
+    lineSolve.nextCount = now + countInterval;
+    lineSolve.control->decidedCells = decidedCells(*model);
+}
+
+} // namespace
+
+std::optional<int> solveLinesStoppably(CMalovanaKrizovka &model, SolveControl &control)
+{
+    control.totalCells = static_cast<int>(std::max<int>(model.rowCount(), 0)
+                                          * std::max<int>(model.columnCount(), 0));
+    control.decidedCells = 0;
+    lineSolve = { &control, Clock::now() + countInterval };
+    try {
+        return model.solve(afterLine, 0);
+    } catch (const StopRequested &) {
+        return std::nullopt;
+    }
+}
+
+SolveResult solveCompletelyStoppably(const PuzzleClues &clues, SolveControl &control)
+{
+    SolveOptions options;
+    options.cancel = &control.cancel;
+    options.progress = [&control](const SolveProgress &progress) {
+        control.decidedCells = progress.decidedCells;
+        control.totalCells = progress.totalCells;
+        control.searchNodes = progress.searchNodes;
+    };
+    return solveCompletely(clues, options);
+}
+
+} // namespace zd

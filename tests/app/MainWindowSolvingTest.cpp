@@ -1,0 +1,298 @@
+// The complete solve in the window: its verdicts as the user sees them, and
+// the solves running in the background (progress, Cancel, closing, opening
+// another puzzle or solving again while one runs).
+
+#include "AppTestSupport.h"
+#include "CompleteSolveText.h"
+#include "MainWindow.h"
+#include "PuzzleClues.h"
+#include "RandomPicture.h"
+#include "zdWidget.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <random>
+
+using namespace zd;
+
+namespace {
+
+// Unique, but line logic gets stuck on it; probing finishes it.
+const std::vector<std::string> lineStuckPicture = {
+    "#....#..#.", "#..#.##...", "#...#..###", "..#.#.#..#", ".##.###.##",
+    "#..#.#.#.#", "#..#...###", "#.#.##....", ".#..##.#..", "..#.##....",
+};
+
+// One filled cell in every row and column: every permutation fits.
+const std::vector<std::string> twoSolutionsPicture = {
+    "#..",
+    ".#.",
+    "..#",
+};
+
+// The totals agree, but column 0 wants both cells filled and row 1 none.
+const std::string contradictoryClues = "2 2\n2\n0\n\n2\n0\n";
+
+// A random 60x60 picture the complete solver needs many seconds for (and
+// line logic a moment), or a larger one that keeps line logic busy for seconds.
+std::vector<std::string> longSolvePicture(int size = 60, double density = 0.5)
+{
+    std::mt19937 random(1);
+    return randomPicture(size, size, density, random);
+}
+
+QString writePuzzle(AppTree &tree, const QString &name, const std::string &text)
+{
+    const QString path = tree.path(name);
+    writeTextFile(path, text);
+    return path;
+}
+
+bool openPuzzle(MainWindow &window, const QString &fileName)
+{
+    ModalAnswer answer(chooseFile(fileName));
+    actionNamed(window, QStringLiteral("&Open..."))->trigger();
+    return answer.answered();
+}
+
+QAction *solveCompletelyAction(MainWindow &window)
+{
+    return window.findChild<QAction *>(QStringLiteral("solveCompletelyAct"));
+}
+
+// The grid the view draws: a solver's grid it shows, else the model's.
+std::vector<std::string> drawnPicture(zdWidget &view)
+{
+    if (const CellGrid *cells = view.shownCells())
+        return pictureOfGrid(*cells, view.model().columnCount());
+    return gridPicture(view);
+}
+
+// Every decided cell of `drawn` agrees with `picture`; returns the undecided count.
+int undecidedIfConsistent(const std::vector<std::string> &drawn,
+                          const std::vector<std::string> &picture)
+{
+    int undecided = 0;
+    for (size_t r = 0; r < picture.size(); ++r)
+        for (size_t c = 0; c < picture[r].size(); ++c) {
+            if (drawn[r][c] == '?')
+                ++undecided;
+            else if (drawn[r][c] != picture[r][c])
+                return -1;
+        }
+    return undecided;
+}
+
+} // namespace
+
+class MainWindowSolvingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+
+    void solveCompletelyShowsTheVerdict_data();
+    void solveCompletelyShowsTheVerdict();
+    void otherSolutionSwapsTheTwo();
+    void interruptedSolveStopsAndShowsKnownCells_data();
+    void interruptedSolveStopsAndShowsKnownCells();
+    void openDuringSolveShowsOnlyTheNewPuzzle();
+    void secondSolveTakesOver();
+};
+
+void MainWindowSolvingTest::solveCompletelyShowsTheVerdict_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QStringList>("drawnAfter");
+
+    QStringList stuck;
+    for (const std::string &row : lineStuckPicture)
+        stuck << QString::fromStdString(row);
+    QTest::newRow("line logic stuck") << QByteArray::fromStdString(puzzleTextOf(lineStuckPicture))
+                                      << "Unique solution (grade: probe)" << stuck;
+    QTest::newRow("two solutions") << QByteArray::fromStdString(puzzleTextOf(twoSolutionsPicture))
+                                   << "Several solutions" << QStringList();
+    QTest::newRow("contradictory clues")
+        << QByteArray::fromStdString(contradictoryClues)
+        << "No solution: the clues contradict each other" << QStringList();
+}
+
+void MainWindowSolvingTest::solveCompletelyShowsTheVerdict()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, outcome);
+    QFETCH(QStringList, drawnAfter);
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+    QVERIFY(openPuzzle(window, writePuzzle(tree, "puzzle.zd", content.toStdString())));
+    actionNamed(window, QStringLiteral("&Solve"))->trigger();
+    const std::vector<std::string> modelAfterLineSolve = gridPicture(*gridViewOf(window));
+
+    solveCompletelyAction(window)->trigger();
+    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
+    QVERIFY2(outcomeLabelOf(window)->text().startsWith(outcome),
+             qPrintable(outcomeLabelOf(window)->text()));
+    QStringList drawn;
+    for (const std::string &row : drawnPicture(*gridViewOf(window)))
+        drawn << QString::fromStdString(row);
+    if (!drawnAfter.isEmpty())
+        QCOMPARE(drawn, drawnAfter);
+    if (outcome.startsWith(QStringLiteral("No solution")))
+        QVERIFY(!gridViewOf(window)->shownCells()); // the grid stays as it was
+    // The complete solver only shows its grid: the model stays as line logic left it.
+    QCOMPARE(gridPicture(*gridViewOf(window)), modelAfterLineSolve);
+    QCOMPARE(window.findChild<QAction *>("otherSolutionAct")->isEnabled(),
+             outcome == QStringLiteral("Several solutions"));
+}
+
+void MainWindowSolvingTest::otherSolutionSwapsTheTwo()
+{
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+    QVERIFY(openPuzzle(window, writePuzzle(tree, "two.zd", puzzleTextOf(twoSolutionsPicture))));
+    const PuzzleClues clues = PuzzleClues::fromPicture(twoSolutionsPicture);
+    zdWidget *view = gridViewOf(window);
+    QAction *other = window.findChild<QAction *>("otherSolutionAct");
+
+    solveCompletelyAction(window)->trigger();
+    const std::vector<std::string> first = drawnPicture(*view);
+    other->trigger();
+    const std::vector<std::string> second = drawnPicture(*view);
+    QVERIFY(first != second);
+    for (const auto &solution : { first, second })
+        QVERIFY(clues.isSolvedBy(gridOfPicture(solution)));
+    // Exactly the cells where the two differ are marked, both ways round.
+    const std::vector<bool> expected = differingCells(gridOfPicture(first), gridOfPicture(second));
+    QCOMPARE(view->markedCells(), expected);
+    QVERIFY(std::count(expected.begin(), expected.end(), true) >= 4);
+    other->trigger();
+    QCOMPARE(drawnPicture(*view), first);
+
+    // A line solve or a new puzzle leaves nothing to swap.
+    actionNamed(window, QStringLiteral("&Solve"))->trigger();
+    QVERIFY(!other->isEnabled());
+    QVERIFY(!view->shownCells());
+}
+
+void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<double>("density");
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("Solve completely, Cancel") << "Solve &completely" << 60 << 0.5 << false;
+    QTest::newRow("Solve completely, closing the window")
+        << "Solve &completely" << 60 << 0.5 << true;
+    QTest::newRow("line Solve, Cancel") << "&Solve" << 400 << 0.6 << false;
+}
+
+// The long solve runs for two seconds, with a timer that measures how
+// regularly the event loop turns, then is stopped.
+void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells()
+{
+    QFETCH(QString, action);
+    QFETCH(int, size);
+    QFETCH(double, density);
+    QFETCH(bool, byClosing);
+    AppTree tree;
+    tree.enter();
+    const std::vector<std::string> picture = longSolvePicture(size, density);
+    MainWindow window;
+    window.show();
+    QVERIFY(openPuzzle(window, writePuzzle(tree, "long.zd", puzzleTextOf(picture))));
+    QAction *cancel = window.findChild<QAction *>("cancelSolveAct");
+    QVERIFY(!cancel->isEnabled());
+
+    QElapsedTimer clock;
+    qint64 lastTick = 0;
+    qint64 longestGap = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - lastTick);
+        lastTick = clock.elapsed();
+    });
+    qint64 stopAt = -1;
+    bool cancelWasEnabled = false;
+    QString progressShown;
+    QTimer::singleShot(2000, [&] {
+        cancelWasEnabled = cancel->isEnabled();
+        const QLabel *progress = window.findChild<QLabel *>("solveProgressLabel");
+        if (progress->isVisible())
+            progressShown = progress->text();
+        ticker.stop();
+        stopAt = clock.elapsed();
+        if (byClosing)
+            window.close();
+        else
+            cancel->trigger();
+    });
+    clock.start();
+    ticker.start(10);
+    actionNamed(window, action)->trigger();
+    const qint64 stopLatency = clock.elapsed() - stopAt;
+    qInfo("longest event-loop gap %lld ms, stopped %lld ms after the request", longestGap,
+          stopLatency);
+
+    QVERIFY2(stopAt >= 0, "the solve ended before it could be stopped");
+    QVERIFY(cancelWasEnabled);
+    QVERIFY2(progressShown.contains(QStringLiteral("cells decided")), qPrintable(progressShown));
+    // Loose bounds: the machine running the tests may be busy.
+    QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+    QVERIFY2(stopLatency < 2000, qPrintable(QString::number(stopLatency)));
+    QVERIFY(!cancel->isEnabled());
+    const int undecided = undecidedIfConsistent(drawnPicture(*gridViewOf(window)), picture);
+    QVERIFY2(undecided >= 0, "a cell shown as decided contradicts the picture");
+    QCOMPARE(outcomeLabelOf(window)->text(), stoppedText(undecided));
+}
+
+void MainWindowSolvingTest::openDuringSolveShowsOnlyTheNewPuzzle()
+{
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+    QVERIFY(openPuzzle(window, writePuzzle(tree, "long.zd", puzzleTextOf(longSolvePicture()))));
+    const QString small = writePuzzle(tree, "small.zd", puzzleTextOf(twoSolutionsPicture));
+    bool opened = false;
+    QTimer::singleShot(300, [&] { opened = openPuzzle(window, small); });
+
+    QElapsedTimer clock;
+    clock.start();
+    solveCompletelyAction(window)->trigger();
+    QVERIFY(opened);
+    QVERIFY2(clock.elapsed() < 5000, "the solve went on after the open");
+    QCOMPARE(window.windowTitle(), QStringLiteral("zdQt - ") + small);
+    QCOMPARE(statusOf(window), QStringLiteral("Loaded ") + small);
+    QVERIFY(!gridViewOf(window)->shownCells());
+    QCOMPARE(gridPicture(*gridViewOf(window)), std::vector<std::string>(3, "???"));
+    QVERIFY(outcomeLabelOf(window)->text().isEmpty());
+}
+
+void MainWindowSolvingTest::secondSolveTakesOver()
+{
+    AppTree tree;
+    tree.enter();
+    const std::vector<std::string> picture = longSolvePicture();
+    MainWindow window;
+    QVERIFY(openPuzzle(window, writePuzzle(tree, "long.zd", puzzleTextOf(picture))));
+    QTimer::singleShot(300, [&] { actionNamed(window, QStringLiteral("&Solve"))->trigger(); });
+
+    solveCompletelyAction(window)->trigger();
+    // The line solve's result stands; the complete solve it stopped shows nothing.
+    QVERIFY(!gridViewOf(window)->shownCells());
+    const int undecided = undecidedIfConsistent(gridPicture(*gridViewOf(window)), picture);
+    QVERIFY(undecided > 0);
+    QCOMPARE(outcomeLabelOf(window)->text(), QStringLiteral("%1 cells undecided").arg(undecided));
+    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
+    QVERIFY(!window.findChild<QAction *>("cancelSolveAct")->isEnabled());
+}
+
+QTEST_MAIN(MainWindowSolvingTest)
+#include "MainWindowSolvingTest.moc"
