@@ -38,17 +38,17 @@ void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &resu
     budget.progress.totalCells = lines.cellCount();
 
     grid.queueAllLines();
-    Outcome outcome = grid.propagate();
+    PropagationResult outcome = grid.propagate();
     result.grade = Grade::Line;
-    if (outcome == Outcome::Consistent && !grid.isSolved()) {
+    if (outcome == PropagationResult::Consistent && !grid.isSolved()) {
         budget.progress.decidedCells = decidedCells(grid);
         result.grade = Grade::Probe;
         outcome = prober.reachFixpoint();
     }
     std::vector<std::vector<uint8_t>> solutions;
-    if (outcome == Outcome::Consistent && grid.isSolved())
+    if (outcome == PropagationResult::Consistent && grid.isSolved())
         solutions.push_back(grid.grid());
-    else if (outcome == Outcome::Consistent) {
+    else if (outcome == PropagationResult::Consistent) {
         budget.progress.decidedCells = decidedCells(grid);
         result.grade = Grade::Search;
         outcome = search.findUpToTwoSolutions();
@@ -61,7 +61,7 @@ void solveLines(const PuzzleLines &lines, SolveBudget &budget, SolveResult &resu
     const bool verified = std::all_of(solutions.begin(), solutions.end(), [&](const auto &cells) {
         return gridMatchesClues(lines, cells);
     });
-    if (outcome == Outcome::Stopped || !verified) {
+    if (outcome == PropagationResult::Stopped || !verified) {
         result.verdict = Verdict::Undecided;
         result.grade = Grade::Search;
         result.known = toCellGrid(grid.grid());

@@ -567,9 +567,9 @@ bool ConflictSearch::blockSolution(const std::vector<uint8_t> *solution)
     return true;
 }
 
-Outcome ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
-                                             std::vector<std::vector<uint8_t>> &solutions,
-                                             int64_t conflictLimit)
+PropagationResult ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
+                                                       std::vector<std::vector<uint8_t>> &solutions,
+                                                       int64_t conflictLimit)
 {
     for (int cell = 0; cell < cellCount; ++cell)
         if (known[cell] != CellUnknown)
@@ -578,7 +578,7 @@ Outcome ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
         queueLine(line);
     for (const std::vector<uint8_t> &solution : solutions)
         if (!blockSolution(&solution))
-            return Outcome::Consistent;
+            return PropagationResult::Consistent;
     std::vector<int> conflict;
     std::vector<int> learned;
     int64_t restarts = 0;
@@ -586,7 +586,7 @@ Outcome ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
     while (solutions.size() < 2) {
         const bool consistent = propagate(conflict);
         if (stopped)
-            return Outcome::Stopped;
+            return PropagationResult::Stopped;
         if (!consistent) {
             ++conflictCount;
             ++conflictsSinceRestart;
@@ -594,12 +594,12 @@ Outcome ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
             for (int literal : conflict)
                 conflictLevel = std::max(conflictLevel, level[literal >> 1]);
             if (conflictLevel == 0)
-                return Outcome::Consistent; // no (further) solution
+                return PropagationResult::Consistent; // no (further) solution
             backtrack(conflictLevel);
             int backLevel = 0;
             analyse(conflict, learned, backLevel);
             if (stopped)
-                return Outcome::Stopped;
+                return PropagationResult::Stopped;
             if (onLearned)
                 onLearned(learned);
             backtrack(backLevel);
@@ -609,9 +609,9 @@ Outcome ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
                 assign(learned[0], addClause(learned, true));
             activityStep /= activityDecay;
             if (conflictLimit >= 0 && conflictCount >= conflictLimit)
-                return Outcome::Stopped;
+                return PropagationResult::Stopped;
             if (budget.exhausted())
-                return Outcome::Stopped;
+                return PropagationResult::Stopped;
             if (conflictsSinceRestart >= restartUnit * luby(restarts)) {
                 conflictsSinceRestart = 0;
                 ++restarts;
@@ -625,14 +625,14 @@ Outcome ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t> &known,
         if (cell < 0) {
             solutions.push_back(cells);
             if (solutions.size() == 2 || !blockSolution(nullptr))
-                return Outcome::Consistent;
+                return PropagationResult::Consistent;
             continue;
         }
         ++decisionCount;
         levelStart.push_back(trail.size());
         assign(literalOf(cell, savedPhase[cell]), noReason);
     }
-    return Outcome::Consistent;
+    return PropagationResult::Consistent;
 }
 
 } // namespace zd

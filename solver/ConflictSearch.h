@@ -41,9 +41,9 @@ public:
     // differ. Returns Stopped when the budget or `conflictLimit` (negative:
     // none) ran out, else Consistent: fewer than two solutions then means
     // there are no more.
-    Outcome findUpToTwoSolutions(const std::vector<uint8_t> &known,
-                                 std::vector<std::vector<uint8_t>> &solutions,
-                                 int64_t conflictLimit = -1);
+    PropagationResult findUpToTwoSolutions(const std::vector<uint8_t> &known,
+                                           std::vector<std::vector<uint8_t>> &solutions,
+                                           int64_t conflictLimit = -1);
 
     // Sees every learned clause (for tests: none may exclude a solution).
     std::function<void(const std::vector<int> &)> onLearned;

@@ -14,7 +14,7 @@ Prober::Prober(const PuzzleLines &puzzleLines, Propagator &propagator)
 // Sweeps the cells cyclically and stops once every undecided cell has been
 // probed since the last decision: a fixpoint without the full extra round
 // that restarting from the first cell after each decision would cost.
-Outcome Prober::reachFixpoint(const std::vector<uint8_t> *focusLines)
+PropagationResult Prober::reachFixpoint(const std::vector<uint8_t> *focusLines)
 {
     const int cellCount = static_cast<int>(grid.grid().size());
     forgetBranch();
@@ -30,8 +30,8 @@ Outcome Prober::reachFixpoint(const std::vector<uint8_t> *focusLines)
             && !(*focusLines)[lines.columnLineOf(probed)])
             continue;
         bool decidedSomething = false;
-        const Outcome outcome = probeCell(probed, decidedSomething);
-        if (outcome != Outcome::Consistent)
+        const PropagationResult outcome = probeCell(probed, decidedSomething);
+        if (outcome != PropagationResult::Consistent)
             return outcome;
         if (decidedSomething) {
             quietProbes = 0;
@@ -40,7 +40,7 @@ Outcome Prober::reachFixpoint(const std::vector<uint8_t> *focusLines)
     }
     if (bestCell < 0 && focusLines && !grid.isSolved())
         return reachFixpoint(nullptr); // nothing undecided near the change
-    return Outcome::Consistent;
+    return PropagationResult::Consistent;
 }
 
 void Prober::forgetBranch()
@@ -51,18 +51,18 @@ void Prober::forgetBranch()
 
 // Tries both states of one cell. The empty branch runs second and stays in
 // place when the filled one contradicted, which saves a propagation.
-Outcome Prober::probeCell(int cell, bool &decidedSomething)
+PropagationResult Prober::probeCell(int cell, bool &decidedSomething)
 {
     ++probes;
     const size_t trailMark = grid.mark();
     grid.assign(cell, CellFilled);
-    const Outcome filled = grid.propagate();
-    if (filled == Outcome::Stopped) {
+    const PropagationResult filled = grid.propagate();
+    if (filled == PropagationResult::Stopped) {
         grid.undo(trailMark);
         return filled;
     }
     int filledGain = 0;
-    if (filled == Outcome::Consistent) {
+    if (filled == PropagationResult::Consistent) {
         if (++stamp == 0) {
             std::fill(filledStamp.begin(), filledStamp.end(), 0);
             stamp = 1;
@@ -76,29 +76,29 @@ Outcome Prober::probeCell(int cell, bool &decidedSomething)
     }
     grid.undo(trailMark);
     grid.assign(cell, CellEmpty);
-    const Outcome empty = grid.propagate();
-    if (empty == Outcome::Stopped) {
+    const PropagationResult empty = grid.propagate();
+    if (empty == PropagationResult::Stopped) {
         grid.undo(trailMark);
         return empty;
     }
-    if (empty == Outcome::Contradiction) {
+    if (empty == PropagationResult::Contradiction) {
         grid.undo(trailMark);
-        if (filled == Outcome::Contradiction)
-            return Outcome::Contradiction;
+        if (filled == PropagationResult::Contradiction)
+            return PropagationResult::Contradiction;
         decidedSomething = true;
         grid.assign(cell, CellFilled);
         return grid.propagate();
     }
-    if (filled == Outcome::Contradiction) {
+    if (filled == PropagationResult::Contradiction) {
         decidedSomething = true;
-        return Outcome::Consistent;
+        return PropagationResult::Consistent;
     }
     rememberBranch(cell, filledGain, static_cast<int>(grid.mark() - trailMark));
     return keepAgreement(cell, trailMark, decidedSomething);
 }
 
 // Both branches are open: decides the cells they agree on.
-Outcome Prober::keepAgreement(int cell, size_t trailMark, bool &decidedSomething)
+PropagationResult Prober::keepAgreement(int cell, size_t trailMark, bool &decidedSomething)
 {
     agreed.clear();
     const int *decided = grid.decidedSince(trailMark);
@@ -110,7 +110,7 @@ Outcome Prober::keepAgreement(int cell, size_t trailMark, bool &decidedSomething
     }
     if (agreed.empty()) {
         grid.undo(trailMark);
-        return Outcome::Consistent;
+        return PropagationResult::Consistent;
     }
     for (int other : agreed)
         filledState[other] = grid.value(other);
@@ -133,7 +133,7 @@ void Prober::rememberBranch(int cell, int filledGain, int emptyGain)
     }
 }
 
-Outcome Prober::listImplications(std::vector<Implication> &implications, size_t limit)
+PropagationResult Prober::listImplications(std::vector<Implication> &implications, size_t limit)
 {
     const int cellCount = static_cast<int>(grid.grid().size());
     for (int cell = 0; cell < cellCount && implications.size() < limit; ++cell) {
@@ -143,15 +143,16 @@ Outcome Prober::listImplications(std::vector<Implication> &implications, size_t 
             const int premise = state == CellFilled ? cell + 1 : -(cell + 1);
             const size_t trailMark = grid.mark();
             grid.assign(cell, state);
-            const Outcome outcome = grid.propagate();
-            if (outcome == Outcome::Stopped) {
+            const PropagationResult outcome = grid.propagate();
+            if (outcome == PropagationResult::Stopped) {
                 grid.undo(trailMark);
                 return outcome;
             }
-            if (outcome == Outcome::Contradiction)
+            if (outcome == PropagationResult::Contradiction)
                 implications.push_back({ premise, -premise });
             const int *decided = grid.decidedSince(trailMark);
-            const size_t forced = outcome == Outcome::Consistent ? grid.mark() - trailMark : 1;
+            const size_t forced
+                = outcome == PropagationResult::Consistent ? grid.mark() - trailMark : 1;
             for (size_t i = 1; i < forced && implications.size() < limit; ++i) {
                 const int other = decided[i];
                 implications.push_back(
@@ -160,7 +161,7 @@ Outcome Prober::listImplications(std::vector<Implication> &implications, size_t 
             grid.undo(trailMark);
         }
     }
-    return Outcome::Consistent;
+    return PropagationResult::Consistent;
 }
 
 } // namespace zd

@@ -37,7 +37,7 @@ public:
     // With `focusLines` (a flag per line) only cells on flagged lines are
     // probed: a cheaper fixpoint after a guess, whose effects are mostly
     // near the lines it changed.
-    Outcome reachFixpoint(const std::vector<uint8_t> *focusLines = nullptr);
+    PropagationResult reachFixpoint(const std::vector<uint8_t> *focusLines = nullptr);
 
     // After a Consistent reachFixpoint on an unsolved grid: the cell to branch
     // on and the state to try first.
@@ -49,11 +49,11 @@ public:
     // lists what each probe forced, for a solver whose own reasoning is weaker
     // than line reasoning; stops listing at `limit` entries. The grid is
     // unchanged afterwards.
-    Outcome listImplications(std::vector<Implication> &implications, size_t limit);
+    PropagationResult listImplications(std::vector<Implication> &implications, size_t limit);
 
 private:
-    Outcome probeCell(int cell, bool &decidedSomething);
-    Outcome keepAgreement(int cell, size_t trailMark, bool &decidedSomething);
+    PropagationResult probeCell(int cell, bool &decidedSomething);
+    PropagationResult keepAgreement(int cell, size_t trailMark, bool &decidedSomething);
     void rememberBranch(int cell, int filledGain, int emptyGain);
     void forgetBranch();
 

@@ -86,12 +86,12 @@ void Propagator::clearQueue()
     }
 }
 
-Outcome Propagator::propagate()
+PropagationResult Propagator::propagate()
 {
     while (queueSize > 0) {
         if (budget.exhausted()) {
             clearQueue();
-            return Outcome::Stopped;
+            return PropagationResult::Stopped;
         }
         const int line = queue[queueHead];
         queueHead = queueHead + 1 == queue.size() ? 0 : queueHead + 1;
@@ -99,10 +99,10 @@ Outcome Propagator::propagate()
         queued[line] = 0;
         if (!solveLine(line)) {
             clearQueue();
-            return Outcome::Contradiction;
+            return PropagationResult::Contradiction;
         }
     }
-    return Outcome::Consistent;
+    return PropagationResult::Consistent;
 }
 
 // Solves one line and decides its newly forced cells. The line itself stays

@@ -11,7 +11,9 @@ namespace zd {
 
 class SolveBudget;
 
-enum class Outcome {
+// What propagating a grid found: the state of this grid, not a verdict on the
+// puzzle (that is Verdict, in CompleteSolver.h).
+enum class PropagationResult {
     Consistent, // no line contradicts the grid
     Contradiction, // some line has no placement that fits
     Stopped, // time limit or cancellation; the grid may be part-propagated
@@ -40,7 +42,7 @@ public:
     // already holds the other state.
     bool assign(int cell, uint8_t state);
     // Solves queued lines until nothing changes or a line contradicts.
-    Outcome propagate();
+    PropagationResult propagate();
     // Queues every line (the first propagation starts from here).
     void queueAllLines();
 

@@ -146,9 +146,11 @@ bool satEncodingFits(const PuzzleLines &lines)
     return variables <= maxVariables;
 }
 
-Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
-                                SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions,
-                                const std::vector<Implication> &implications, int64_t conflictLimit)
+PropagationResult satFindUpToTwoSolutions(const PuzzleLines &lines,
+                                          const std::vector<uint8_t> &known, SolveBudget &budget,
+                                          std::vector<std::vector<uint8_t>> &solutions,
+                                          const std::vector<Implication> &implications,
+                                          int64_t conflictLimit)
 {
     CaDiCaL::Solver solver;
     solver.set("quiet", 1);
@@ -174,14 +176,14 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint
         if (result == 20)
             break;
         if (result != 10)
-            return Outcome::Stopped;
+            return PropagationResult::Stopped;
         std::vector<uint8_t> solution(known.size());
         for (int cell = 0; cell < lines.cellCount(); ++cell)
             solution[cell] = solver.val(cell + 1) > 0 ? CellFilled : CellEmpty;
         forbid(solver, known, solution);
         solutions.push_back(std::move(solution));
     }
-    return Outcome::Consistent;
+    return PropagationResult::Consistent;
 }
 
 } // namespace zd

@@ -38,9 +38,10 @@ bool satEncodingFits(const PuzzleLines &lines);
 // the SAT solver, which is called at most twice; negative: none) ran out,
 // else Consistent:
 // fewer than two solutions then means there are no more.
-Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
-                                SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions,
-                                const std::vector<Implication> &implications = {},
-                                int64_t conflictLimit = -1);
+PropagationResult satFindUpToTwoSolutions(const PuzzleLines &lines,
+                                          const std::vector<uint8_t> &known, SolveBudget &budget,
+                                          std::vector<std::vector<uint8_t>> &solutions,
+                                          const std::vector<Implication> &implications = {},
+                                          int64_t conflictLimit = -1);
 
 } // namespace zd

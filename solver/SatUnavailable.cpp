@@ -15,11 +15,11 @@ bool satEncodingFits(const PuzzleLines &)
     return false;
 }
 
-Outcome satFindUpToTwoSolutions(const PuzzleLines &, const std::vector<uint8_t> &, SolveBudget &,
-                                std::vector<std::vector<uint8_t>> &,
-                                const std::vector<Implication> &, int64_t)
+PropagationResult satFindUpToTwoSolutions(const PuzzleLines &, const std::vector<uint8_t> &,
+                                          SolveBudget &, std::vector<std::vector<uint8_t>> &,
+                                          const std::vector<Implication> &, int64_t)
 {
-    return Outcome::Stopped;
+    return PropagationResult::Stopped;
 }
 
 } // namespace zd

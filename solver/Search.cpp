@@ -28,10 +28,10 @@ void Search::pushGuess()
     guesses.push_back({ grid.mark(), prober.branchCell(), { first, second }, 0 });
 }
 
-Outcome Search::expandNode(size_t guessMark)
+PropagationResult Search::expandNode(size_t guessMark)
 {
-    Outcome outcome = grid.propagate();
-    if (outcome == Outcome::Consistent && !grid.isSolved()) {
+    PropagationResult outcome = grid.propagate();
+    if (outcome == PropagationResult::Consistent && !grid.isSolved()) {
         std::fill(focusLines.begin(), focusLines.end(), 0);
         const int *decided = grid.decidedSince(guessMark);
         for (size_t i = 0; i < grid.mark() - guessMark; ++i) {
@@ -40,13 +40,13 @@ Outcome Search::expandNode(size_t guessMark)
         }
         outcome = prober.reachFixpoint(&focusLines);
     }
-    if (outcome != Outcome::Consistent)
+    if (outcome != PropagationResult::Consistent)
         return outcome;
     if (grid.isSolved()) {
         found.push_back(grid.grid());
-        return Outcome::Contradiction; // nothing left to guess below a solution
+        return PropagationResult::Contradiction; // nothing left to guess below a solution
     }
-    return Outcome::Consistent;
+    return PropagationResult::Consistent;
 }
 
 // With one solution found, most puzzles still have a second one that the SAT
@@ -55,27 +55,27 @@ Outcome Search::expandNode(size_t guessMark)
 // grid, which the linear program proves in one go where the SAT solver's
 // proof grows steeply; only when that fails does the SAT solver get the rest
 // of the time.
-Outcome Search::handOver()
+PropagationResult Search::handOver()
 {
     if (budget.engine() == SolverEngine::Cdcl)
         return handOverToConflictSearch();
     std::vector<Implication> implications;
-    if (prober.listImplications(implications, maxImplications) == Outcome::Stopped)
-        return Outcome::Stopped;
+    if (prober.listImplications(implications, maxImplications) == PropagationResult::Stopped)
+        return PropagationResult::Stopped;
     if (found.size() == 1 && lpUsable) {
         if (satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications,
                                     satQuickTryConflicts)
-            == Outcome::Consistent)
-            return Outcome::Consistent;
+            == PropagationResult::Consistent)
+            return PropagationResult::Consistent;
         if (budget.exhaustedNow())
-            return Outcome::Stopped;
+            return PropagationResult::Stopped;
         if (lpProvesUnique(lines, grid.grid(), found.front(), budget))
-            return Outcome::Consistent;
+            return PropagationResult::Consistent;
     }
     return satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications);
 }
 
-Outcome Search::findUpToTwoSolutions()
+PropagationResult Search::findUpToTwoSolutions()
 {
     const size_t startMark = grid.mark();
     guesses.clear();
@@ -95,34 +95,34 @@ Outcome Search::findUpToTwoSolutions()
         grid.assign(guess.cell, state);
         ++nodes;
         budget.progress.searchNodes = nodes;
-        const Outcome outcome = expandNode(guess.trailMark);
-        if (outcome == Outcome::Stopped) {
+        const PropagationResult outcome = expandNode(guess.trailMark);
+        if (outcome == PropagationResult::Stopped) {
             grid.undo(startMark);
             return outcome;
         }
-        if (outcome == Outcome::Consistent)
+        if (outcome == PropagationResult::Consistent)
             pushGuess();
     }
     grid.undo(startMark);
-    return Outcome::Consistent;
+    return PropagationResult::Consistent;
 }
 
 // The same order with the conflict-driven search in place of the SAT solver:
 // a short try measured in conflicts, the linear program, then the rest.
-Outcome Search::handOverToConflictSearch()
+PropagationResult Search::handOverToConflictSearch()
 {
     if (found.size() == 1 && lpUsable) {
         ConflictSearch quick(lines, budget);
         std::vector<std::vector<uint8_t>> solutions = found;
         if (quick.findUpToTwoSolutions(grid.grid(), solutions, cdclQuickTryConflicts)
-            == Outcome::Consistent) {
+            == PropagationResult::Consistent) {
             found = std::move(solutions);
-            return Outcome::Consistent;
+            return PropagationResult::Consistent;
         }
         if (budget.exhaustedNow())
-            return Outcome::Stopped;
+            return PropagationResult::Stopped;
         if (lpProvesUnique(lines, grid.grid(), found.front(), budget))
-            return Outcome::Consistent;
+            return PropagationResult::Consistent;
     }
     ConflictSearch search(lines, budget);
     return search.findUpToTwoSolutions(grid.grid(), found);

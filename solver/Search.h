@@ -31,7 +31,7 @@ public:
     // probing fixpoint. Returns Stopped when time ran out, else Consistent
     // (the solutions are then all there are, or the first two found). The
     // grid is back at its starting state afterwards.
-    Outcome findUpToTwoSolutions();
+    PropagationResult findUpToTwoSolutions();
 
     const std::vector<std::vector<uint8_t>> &solutions() const { return found; }
     int64_t nodeCount() const { return nodes; }
@@ -64,11 +64,11 @@ private:
     void pushGuess();
     // Hands the grid search started from to the SAT solver (and the linear
     // program); the result is final.
-    Outcome handOver();
-    Outcome handOverToConflictSearch();
+    PropagationResult handOver();
+    PropagationResult handOverToConflictSearch();
     // Propagates and probes below a fresh guess; records a solution if the
     // grid is complete. Returns Consistent when the node needs a new guess.
-    Outcome expandNode(size_t guessMark);
+    PropagationResult expandNode(size_t guessMark);
 
     const PuzzleLines &lines;
     std::vector<uint8_t> focusLines; // lines the current guess changed

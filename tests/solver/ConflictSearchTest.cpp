@@ -99,7 +99,7 @@ TEST(ConflictSearch, AgreesWithEnumerationAndLearnsOnlySoundClauses)
             search.onLearned = [&](const std::vector<int> &clause) {
                 learned.emplace_back(clause, solutions.size());
             };
-            ASSERT_EQ(search.findUpToTwoSolutions(known, solutions), Outcome::Consistent);
+            ASSERT_EQ(search.findUpToTwoSolutions(known, solutions), PropagationResult::Consistent);
             const std::string where = std::string(test.name) + " round " + std::to_string(round);
             ASSERT_EQ(solutions.size(), std::min<size_t>(expected.size(), 2)) << where;
             ++verdicts[solutions.size()];
@@ -195,7 +195,9 @@ TEST(ConflictSearch, AgreesWithDefaultSolverOnSmallBenchPuzzles)
             zd::ConflictSearch search(lines, budget);
             std::vector<std::vector<uint8_t>> solutions;
             const std::vector<uint8_t> nothing(lines.cellCount(), CellUnknown);
-            ASSERT_EQ(search.findUpToTwoSolutions(nothing, solutions), Outcome::Consistent) << file;
+            ASSERT_EQ(search.findUpToTwoSolutions(nothing, solutions),
+                      PropagationResult::Consistent)
+                << file;
             const Verdict verdict = solutions.empty() ? Verdict::None
                 : solutions.size() == 1               ? Verdict::Unique
                                                       : Verdict::Multiple;

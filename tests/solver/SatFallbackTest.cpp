@@ -25,10 +25,10 @@ std::vector<Implication> implicationsAt(const PuzzleLines &lines, const std::vec
         if (known[cell] != CellUnknown)
             grid.assign(cell, known[cell]);
     std::vector<Implication> implications;
-    if (grid.propagate() == Outcome::Consistent) {
+    if (grid.propagate() == PropagationResult::Consistent) {
         const std::vector<uint8_t> before = grid.grid();
         Prober prober(lines, grid);
-        EXPECT_EQ(prober.listImplications(implications, 100'000), Outcome::Consistent);
+        EXPECT_EQ(prober.listImplications(implications, 100'000), PropagationResult::Consistent);
         EXPECT_EQ(grid.grid(), before) << "listing implications must leave the grid as it was";
     }
     return implications;
@@ -115,7 +115,7 @@ TEST(SatFallback, SolutionsAgreeWithEnumerationOfSmallPuzzles)
         if (round % 4 == 2)
             implications = implicationsAt(lines, known, budget);
         ASSERT_EQ(satFindUpToTwoSolutions(lines, known, budget, solutions, implications),
-                  Outcome::Consistent);
+                  PropagationResult::Consistent);
         ASSERT_EQ(solutions.size(), std::min<size_t>(expected.size(), 2)) << "round " << round;
         for (const auto &solution : solutions) {
             EXPECT_TRUE(gridMatchesClues(lines, solution)) << "round " << round;
