@@ -8,6 +8,9 @@ class QMenu;
 class QScrollArea;
 class QToolBar;
 class zdWidget;
+namespace zd {
+class ViewZoom;
+}
 
 // MainWindow: the window of zdqt. Menus, a toolbar and a status bar around a
 // scrollable grid view that opens and solves the sample puzzle at start.
@@ -37,6 +40,14 @@ private:
     void loadFile(const QString &fileName);
     void showSolveOutcome(bool solved);
 
+    // Export, saving and the view's options. Plain member functions connected
+    // to their actions: the slots above are all the window's slots.
+    void createOutputAndViewActions();
+    void exportImage();
+    void savePuzzleAs();
+    void setReadableClues(bool on);
+    QString puzzlePath() const;
+
     QMenu *fileMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QToolBar *fileToolBar = nullptr;
@@ -54,4 +65,10 @@ private:
     // Permanent status-bar label with the last solve's outcome; the status
     // message itself stays at "Ready".
     QLabel *outcomeLabel = nullptr;
+    QMenu *viewMenu = nullptr;
+    QAction *exportAct = nullptr;
+    QAction *saveAsAct = nullptr;
+    QAction *fitAct = nullptr;
+    QAction *readableCluesAct = nullptr;
+    zd::ViewZoom *zoom = nullptr;
 };
