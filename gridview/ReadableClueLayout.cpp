@@ -35,8 +35,8 @@ ReadableClueLayout::ReadableClueLayout(int cellSize, int digits)
         return;
     constexpr int reference = 100;
     const QFontMetricsF large(fontOfPixels(reference));
-    const double widthLimit
-        = (cellSize - 2) / (std::max(digits, 1) * large.horizontalAdvance(QLatin1Char('0')));
+    const double widthLimit = (cellSize - 2)
+        / ((std::max(digits, 1) + 0.5) * large.horizontalAdvance(QLatin1Char('0')));
     const double heightLimit = (cellSize - 2) / (large.ascent() + large.descent());
     const int estimate = static_cast<int>(reference * std::min(widthLimit, heightLimit)) + 2;
     for (int pixels = std::min(cellSize - 4, estimate); pixels >= smallestFontPixels; --pixels) {
@@ -44,13 +44,15 @@ ReadableClueLayout::ReadableClueLayout(int cellSize, int digits)
         const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(QLatin1Char('0'))));
         const int up = static_cast<int>(std::ceil(metrics.ascent()));
         const int down = static_cast<int>(std::ceil(metrics.descent()));
-        if (digits * width + 2 <= cellSize && up + down + 2 <= cellSize) {
+        // Neighbouring columns' numbers keep half a digit apart, so that
+        // "26" and "29" over two columns never read as "2629".
+        if (digits * width + std::max(2, width / 2) <= cellSize && up + down + 2 <= cellSize) {
             fontPixels = pixels;
             ascent = up;
             descent = down;
             digitWidth = width;
             longestWidth = digits * width;
-            gap = std::max(2, width / 2);
+            gap = std::max(2, width);
             return;
         }
     }

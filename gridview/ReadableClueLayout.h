@@ -9,12 +9,13 @@ namespace zd {
 class PuzzleView;
 
 // The readable look of the clues. One font, small enough that the longest
-// clue fits across a column and the text's height fits into a row, each with
-// at least a pixel clear on either side; every clue has a slot of its own,
-// separated from its neighbours by a gap, so that no two numbers touch. Row
-// clues stand right-aligned in their slots left of the grid, column clues
-// centred in their columns above it. When no such font of a legible size fits
-// the cell, no clue is drawn and the clue bands take no room.
+// clue fits across a column with half a digit to spare and the text's height
+// into a row with a pixel clear above and below; every clue has a slot of
+// its own, separated from its neighbours by a gap, so that no two numbers
+// touch. Row clues stand right-aligned in their slots left of the grid,
+// column clues centred in their columns above it. When no such font of a
+// legible size fits the cell, no clue is drawn and the clue bands take no
+// room.
 class ReadableClueLayout
 {
 public:
