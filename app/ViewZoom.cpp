@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace zd {
 
@@ -20,7 +21,7 @@ constexpr int zoomStep = 2;
 int mapCoordinate(int coordinate, int oldGridEdge, int oldCell, int newGridEdge, int newCell)
 {
     const double cells = double(coordinate - oldGridEdge) / oldCell;
-    return newGridEdge + static_cast<int>(cells * newCell + 0.5);
+    return newGridEdge + static_cast<int>(std::lround(cells * newCell));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ QString findResource(const QString &relative, const QString &workingFolder,
     if (QFileInfo::exists(QDir(workingFolder).filePath(relative)))
         return relative;
     if (!programFolder.isEmpty()) {
-        const QString besideProgram = QDir::cleanPath(QDir(programFolder).filePath(relative));
+        QString besideProgram = QDir::cleanPath(QDir(programFolder).filePath(relative));
         if (QFileInfo::exists(besideProgram))
             return besideProgram;
     }
