@@ -1,18 +1,15 @@
 #include "AppFiles.h"
 
+#include "ResourceLookup.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 namespace zd {
 
 QString appFile(const QString &relative)
 {
-    if (QFileInfo::exists(relative))
-        return relative;
-    const QString besideExecutable
-        = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(relative));
-    return QFileInfo::exists(besideExecutable) ? besideExecutable : relative;
+    return findResource(relative);
 }
 
 QStringList helpSearchPaths()

@@ -11,7 +11,8 @@ namespace zd {
 // from the project root finds them too.
 
 // `relative` when it exists from the working directory, else the same path
-// from the program's folder when it exists there, else `relative` unchanged.
+// from the program's folder when it exists there, else `relative` unchanged
+// (the viewer's lookup, findResource, shared).
 QString appFile(const QString &relative);
 // The help browser's search paths: ".." and the folder above the executable.
 QStringList helpSearchPaths();

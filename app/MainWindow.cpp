@@ -3,17 +3,25 @@
 #include "AppFiles.h"
 #include "CompleteSolveText.h"
 #include "FileDropTarget.h"
+#include "ImageExport.h"
+#include "OutputNames.h"
+#include "PrintFit.h"
 #include "PuzzleOpener.h"
+#include "PuzzleSaving.h"
 #include "RecentFiles.h"
 #include "SolveJobs.h"
 #include "SolveOutcome.h"
 #include "SolveRunner.h"
+#include "ViewZoom.h"
 #include "zdWidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -22,6 +30,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -39,6 +48,7 @@ const char *const helpPage = "aboutqt.html";
 
 constexpr int initialCellSize = 8;
 constexpr int zoomStep = 2;
+const char *const readableCluesKey = "view/readableClues";
 constexpr int smallestCellSize = 2;
 // Cell size of the PDF, in printer device units (a 1200 dpi page).
 constexpr int printCellSize = 64;
@@ -52,6 +62,7 @@ MainWindow::MainWindow()
     installEventFilter(solveRunner);
     createActions();
     createSolveActions();
+    createOutputAndViewActions();
     createMenus();
     createToolBars();
     createStatusBar();
@@ -73,6 +84,8 @@ MainWindow::MainWindow()
     // after the drop has finished.
     connect(new zd::FileDropTarget(this), &zd::FileDropTarget::fileDropped, this,
             &MainWindow::loadFile, Qt::QueuedConnection);
+    zoom = new zd::ViewZoom(*scrollArea, *gridView);
+    gridView->setReadableClues(readableCluesAct->isChecked());
 }
 
 void MainWindow::openAtStart(const QString &fileName)
@@ -133,8 +146,14 @@ void MainWindow::createMenus()
     fileMenu->addAction(otherSolutionAct);
     fileMenu->addAction(cancelSolveAct);
     fileMenu->addAction(printAct);
+    fileMenu->addAction(exportAct);
+    fileMenu->addAction(saveAsAct);
     separatorAct = fileMenu->addSeparator();
     fileMenu->addAction(quitAct);
+
+    viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->addAction(fitAct);
+    viewMenu->addAction(readableCluesAct);
 
     helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->addAction(aboutAct);
@@ -278,47 +297,59 @@ void MainWindow::about()
            "Qt.\n<a href=\".\">Written by the zdQt maintainers</a></center>"));
 }
 
+// Both keep the puzzle point in the middle of the visible area in place.
 void MainWindow::plus()
 {
-    gridView->setCellSize(gridView->cellSize() + zoomStep);
+    zoom->zoomTo(gridView->cellSize() + zoomStep);
     gridView->update();
 }
 
 void MainWindow::minus()
 {
     if (gridView->cellSize() > smallestCellSize)
-        gridView->setCellSize(gridView->cellSize() - zoomStep);
+        zoom->zoomTo(gridView->cellSize() - zoomStep);
     gridView->update();
 }
 
 void MainWindow::print()
 {
-    const int screenCellSize = gridView->cellSize();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), QString());
-    if (fileName.isEmpty())
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, QString(), zd::suggestedFileName(puzzlePath(), QStringLiteral("pdf")),
+        tr("PDF files (*.pdf)"));
+    if (chosen.isEmpty())
         return;
+    const QString fileName = zd::withDefaultSuffix(chosen, QStringLiteral("pdf"));
     printer.setOutputFileName(fileName);
     QPainter painter;
     if (!painter.begin(&printer)) {
         statusBar()->showMessage(tr("Could not write %1").arg(fileName));
         return;
     }
+    // A large puzzle takes seconds to write: say so before the work starts.
+    statusBar()->showMessage(tr("Printing to %1...").arg(fileName));
+    statusBar()->repaint();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     // Painted at a fixed cell size so that the page does not depend on the
-    // zoom; the view goes back to its zoom before the page is finished.
-    gridView->setCellSize(printCellSize);
-    gridView->paintPuzzle(&painter);
-    gridView->setCellSize(screenCellSize);
-    painter.end();
+    // zoom, and scaled down to the page when it does not fit.
+    zd::paintFittedPage(painter, *gridView, printCellSize,
+                        QSize(printer.width(), printer.height()));
+    const bool written = painter.end();
+    QApplication::restoreOverrideCursor();
+    statusBar()->showMessage(written ? tr("Printed to %1").arg(fileName)
+                                     : tr("Could not write %1").arg(fileName));
 }
 
 void MainWindow::faq()
 {
-    // Every press opens its own help window; it has no parent, so it is freed
-    // when the user closes it rather than living on hidden.
-    auto *helpWindow = new QMainWindow;
+    // Every press opens its own help window, freed when the user closes it.
+    // It is a window of its own that belongs to the main window: it does not
+    // keep the program running once the main window is closed, and it goes
+    // with the main window when the program ends.
+    auto *helpWindow = new QMainWindow(this, Qt::Window);
     helpWindow->setAttribute(Qt::WA_DeleteOnClose);
+    helpWindow->setAttribute(Qt::WA_QuitOnClose, false);
     auto *browser = new QTextBrowser(helpWindow);
     helpWindow->setWindowIcon(QIcon(zd::appFile(starIconPath)));
     // The page is looked up through the search path, one level above the
@@ -330,4 +361,80 @@ void MainWindow::faq()
     browser->show();
     helpWindow->resize(500, 500);
     helpWindow->show();
+}
+
+void MainWindow::createOutputAndViewActions()
+{
+    exportAct = new QAction(tr("&Export image..."), this);
+    exportAct->setObjectName(QStringLiteral("exportAct"));
+    exportAct->setStatusTip(tr("Write the grid as shown to a PNG or SVG image"));
+    connect(exportAct, &QAction::triggered, this, &MainWindow::exportImage);
+    saveAsAct = new QAction(tr("Save puzzle &as..."), this);
+    saveAsAct->setObjectName(QStringLiteral("saveAsAct"));
+    saveAsAct->setStatusTip(tr("Save the puzzle as a .zd, .zdb or .non file"));
+    connect(saveAsAct, &QAction::triggered, this, &MainWindow::savePuzzleAs);
+    fitAct = new QAction(tr("&Fit to window"), this);
+    fitAct->setObjectName(QStringLiteral("fitAct"));
+    fitAct->setStatusTip(tr("Show the whole puzzle at the largest size that fits"));
+    connect(fitAct, &QAction::triggered, this, [this] { zoom->fitToWindow(); });
+    readableCluesAct = new QAction(tr("&Readable clues"), this);
+    readableCluesAct->setObjectName(QStringLiteral("readableCluesAct"));
+    readableCluesAct->setStatusTip(tr("Lay the clues out so that no two numbers touch"));
+    readableCluesAct->setCheckable(true);
+    readableCluesAct->setChecked(QSettings(QStringLiteral("zdqt"), QStringLiteral("zdqt"))
+                                     .value(readableCluesKey, false)
+                                     .toBool());
+    connect(readableCluesAct, &QAction::toggled, this, &MainWindow::setReadableClues);
+}
+
+QString MainWindow::puzzlePath() const
+{
+    return QFile::decodeName(QByteArray(gridView->model().filePath()));
+}
+
+void MainWindow::exportImage()
+{
+    QString filter = tr("PNG images (*.png)");
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, tr("Export image"), zd::suggestedFileName(puzzlePath(), QStringLiteral("png")),
+        filter + QStringLiteral(";;") + tr("SVG images (*.svg)"), &filter);
+    if (chosen.isEmpty())
+        return;
+    const QString suffix
+        = filter.contains(QLatin1String("*.svg")) ? QStringLiteral("svg") : QStringLiteral("png");
+    const QString fileName = zd::withDefaultSuffix(chosen, suffix);
+    bool accepted = false;
+    const int cellSize
+        = QInputDialog::getInt(this, tr("Export image"), tr("Cell size in pixels:"),
+                               gridView->cellSize(), 1, zdWidget::maxCellSize, 1, &accepted);
+    if (!accepted)
+        return;
+    const QString error = zd::exportGridImage(*gridView, cellSize, fileName);
+    statusBar()->showMessage(error.isEmpty() ? tr("Exported to %1").arg(fileName)
+                                             : tr("Could not export %1: %2").arg(fileName, error));
+}
+
+void MainWindow::savePuzzleAs()
+{
+    QString filter = tr("Puzzle files (*.zd)");
+    const QString filters = filter + QStringLiteral(";;") + tr("Binary puzzle files (*.zdb)")
+        + QStringLiteral(";;") + tr("Simpson puzzle files (*.non)");
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, tr("Save puzzle as"), zd::suggestedFileName(puzzlePath(), QStringLiteral("zd")),
+        filters, &filter);
+    if (chosen.isEmpty())
+        return;
+    // The extension of the chosen filter, for a name typed without one.
+    const QString suffix = filter.section(QLatin1String("*."), 1).chopped(1);
+    const QString fileName = zd::withDefaultSuffix(chosen, suffix);
+    const QString error = zd::savePuzzle(*gridView, fileName);
+    statusBar()->showMessage(error.isEmpty() ? tr("Saved to %1").arg(fileName)
+                                             : tr("Could not save %1: %2").arg(fileName, error));
+}
+
+void MainWindow::setReadableClues(bool on)
+{
+    gridView->setReadableClues(on);
+    gridView->update();
+    QSettings(QStringLiteral("zdqt"), QStringLiteral("zdqt")).setValue(readableCluesKey, on);
 }

@@ -11,6 +11,9 @@ class QMenu;
 class QScrollArea;
 class QToolBar;
 class zdWidget;
+namespace zd {
+class ViewZoom;
+}
 
 namespace zd {
 class RecentFiles;
@@ -63,6 +66,14 @@ private:
     void createSolveActions();
     void createSolveStatus();
 
+    // Export, saving and the view's options. Plain member functions connected
+    // to their actions: the slots above are all the window's slots.
+    void createOutputAndViewActions();
+    void exportImage();
+    void savePuzzleAs();
+    void setReadableClues(bool on);
+    QString puzzlePath() const;
+
     QMenu *fileMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QToolBar *fileToolBar = nullptr;
@@ -96,4 +107,11 @@ private:
     unsigned puzzleGeneration = 0;
     // The two solutions of a puzzle with several, the shown one first.
     std::pair<zd::CellGrid, zd::CellGrid> solutions;
+
+    QMenu *viewMenu = nullptr;
+    QAction *exportAct = nullptr;
+    QAction *saveAsAct = nullptr;
+    QAction *fitAct = nullptr;
+    QAction *readableCluesAct = nullptr;
+    zd::ViewZoom *zoom = nullptr;
 };

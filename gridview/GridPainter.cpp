@@ -1,6 +1,7 @@
 #include "GridPainter.h"
 
 #include "PuzzleView.h"
+#include "ReadableClueLayout.h"
 
 #include <QBrush>
 #include <QFont>
@@ -78,8 +79,9 @@ QRect textBaseReach(const QPainter &painter, const QRect &area)
 class ClueTextDrawer
 {
 public:
-    explicit ClueTextDrawer(QPainter &target)
+    explicit ClueTextDrawer(QPainter &target, QString (*textOfClue)(int) = clueText)
         : painter(target)
+        , textOf(textOfClue)
         , reuseLayouts(paintsWholePixels(target))
         , ascent(QFontMetricsF(target.font(), target.device()).ascent())
     { }
@@ -87,12 +89,12 @@ public:
     void draw(int x, int y, int value)
     {
         if (!reuseLayouts) {
-            painter.drawText(QPointF(x, y), clueText(value));
+            painter.drawText(QPointF(x, y), textOf(value));
             return;
         }
         auto layout = layouts.find(value);
         if (layout == layouts.end()) {
-            QStaticText text(clueText(value));
+            QStaticText text(textOf(value));
             text.setTextFormat(Qt::PlainText);
             layout = layouts.insert(value, text);
         }
@@ -102,6 +104,7 @@ public:
 
 private:
     QPainter &painter;
+    QString (*const textOf)(int);
     const bool reuseLayouts;
     const qreal ascent;
     QHash<int, QStaticText> layouts;
@@ -151,6 +154,38 @@ void paintClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry 
     ClueTextDrawer drawer(painter);
     paintRowClues(drawer, puzzle, grid, reach);
     paintColumnClues(drawer, puzzle, grid, reach);
+}
+
+void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &grid,
+                        const QRect &area)
+{
+    const ReadableClueLayout layout(grid.cellSize, ReadableClueLayout::longestClueDigits(puzzle));
+    if (!layout.drawsClues())
+        return;
+    painter.setFont(layout.font());
+    const QRect reach = textBaseReach(painter, area);
+    ClueTextDrawer drawer(painter, ReadableClueLayout::text);
+    const QPoint corner(grid.gridLeft, grid.gridTop);
+    const auto draw = [&](QPoint base, int value) {
+        if (reach.contains(base))
+            drawer.draw(base.x(), base.y(), value);
+    };
+    for (int r = 0; r < grid.rows; ++r) {
+        const int n = puzzle.rowClueCount(r);
+        for (int i = 0; i < n; ++i) {
+            const int value = puzzle.rowClue(r, i);
+            const int width = layout.textWidth(ReadableClueLayout::text(value));
+            draw(layout.rowClueBase(corner, r, i, n, width), value);
+        }
+    }
+    for (int j = 0; j < grid.columns; ++j) {
+        const int n = puzzle.columnClueCount(j);
+        for (int i = 0; i < n; ++i) {
+            const int value = puzzle.columnClue(j, i);
+            const int width = layout.textWidth(ReadableClueLayout::text(value));
+            draw(layout.columnClueBase(corner, j, i, n, width), value);
+        }
+    }
 }
 
 // Lines are one pixel wide; the margin keeps wider pens of other callers whole.
@@ -313,7 +348,10 @@ void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &
                GridStyle style, const QRect &area)
 {
     if (geometry.cellSize > 4) {
-        paintClues(painter, puzzle, geometry, style, area);
+        if (geometry.readableClues)
+            paintReadableClues(painter, puzzle, geometry, area);
+        else
+            paintClues(painter, puzzle, geometry, style, area);
         paintGridLines(painter, geometry, area);
     }
     paintCells(painter, puzzle, geometry, style, area);

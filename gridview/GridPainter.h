@@ -27,6 +27,9 @@ struct GridGeometry
     int gridTop = 0;
     int rows = 0;
     int columns = 0;
+    // The clues in the readable look of ReadableClueLayout.h instead of two
+    // cells per clue; the bands above are then that layout's.
+    bool readableClues = false;
 };
 
 // An area that reaches every item of any grid: nothing is skipped.

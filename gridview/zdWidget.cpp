@@ -1,6 +1,7 @@
 #include "zdWidget.h"
 
 #include "PuzzleView.h"
+#include "ReadableClueLayout.h"
 
 #include <QFile>
 #include <QFont>
@@ -26,10 +27,48 @@ void zdWidget::updateLayout()
         maxRowClues = std::max<int>(maxRowClues, puzzle.rowClueCount(r));
     for (int16_t j = 0; j < puzzle.columnCount(); ++j)
         maxColumnClues = std::max<int>(maxColumnClues, puzzle.columnClueCount(j));
-    rowClueWidth = cellPixels * maxRowClues * 2;
-    columnClueHeight = cellPixels * maxColumnClues * 2;
-    resize(rowClueWidth + (puzzle.columnCount() + 2) * cellPixels,
-           columnClueHeight + (puzzle.rowCount() + 2) * cellPixels);
+    const zd::GridGeometry geometry = geometryAt(cellPixels);
+    rowClueWidth = geometry.gridLeft;
+    columnClueHeight = geometry.gridTop;
+    resize(sizeAt(cellPixels));
+}
+
+zd::GridGeometry zdWidget::geometryAt(int cellSize) const
+{
+    zd::GridGeometry geometry;
+    geometry.cellSize = cellSize;
+    geometry.rows = puzzle.rowCount();
+    geometry.columns = puzzle.columnCount();
+    geometry.readableClues = readable;
+    if (readable) {
+        const zd::ReadableClueLayout layout(
+            cellSize, zd::ReadableClueLayout::longestClueDigits(zd::ModelPuzzleView(puzzle)));
+        geometry.gridLeft = layout.rowBandWidth(maxRowClues);
+        geometry.gridTop = layout.columnBandHeight(maxColumnClues);
+    } else {
+        geometry.gridLeft = cellSize * maxRowClues * 2;
+        geometry.gridTop = cellSize * maxColumnClues * 2;
+    }
+    return geometry;
+}
+
+QSize zdWidget::sizeAt(int cellSize) const
+{
+    const zd::GridGeometry geometry = geometryAt(cellSize);
+    return { geometry.gridLeft + (geometry.columns + 2) * cellSize,
+             geometry.gridTop + (geometry.rows + 2) * cellSize };
+}
+
+void zdWidget::setReadableClues(bool on)
+{
+    readable = on;
+    updateLayout();
+}
+
+void zdWidget::paintPuzzleAt(QPainter *painter, int cellSize) const
+{
+    const zd::ModelPuzzleView view(puzzle, shownCells());
+    zd::paintGrid(*painter, view, geometryAt(cellSize), variant, zd::wholeDeviceArea());
 }
 
 void zdWidget::setCellSize(int pixels)
@@ -98,7 +137,8 @@ void zdWidget::paintMarks(QPainter &painter, const QRect &area)
 
 zd::GridGeometry zdWidget::gridGeometry() const
 {
-    return { cellPixels, rowClueWidth, columnClueHeight, puzzle.rowCount(), puzzle.columnCount() };
+    return { cellPixels,        rowClueWidth,         columnClueHeight,
+             puzzle.rowCount(), puzzle.columnCount(), readable };
 }
 
 void zdWidget::paintPuzzle(QPainter *painter)

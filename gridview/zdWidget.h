@@ -47,6 +47,16 @@ public:
     // Paints clues, grid lines and cell marks onto any active painter.
     void paintPuzzle(QPainter *painter);
 
+    // Shows the clues in the readable look (ReadableClueLayout.h) instead of
+    // two cells per clue, and lays the view out again. The caller repaints.
+    void setReadableClues(bool on);
+    bool readableClues() const { return readable; }
+    // Where the grid lies, and how large the view is, at any cell size in the
+    // current look; painting at another cell size leaves the view as it is.
+    zd::GridGeometry geometryAt(int cellSize) const;
+    QSize sizeAt(int cellSize) const;
+    void paintPuzzleAt(QPainter *painter, int cellSize) const;
+
     // Shows `cells` (the puzzle's rows x columns, row-major), such as a
     // complete solver's result, instead of the model's grid until the next
     // load or solve; the model itself is left as it is. A grid of another
@@ -87,4 +97,5 @@ private:
     QString loadError;
     std::optional<zd::CellGrid> otherCells;
     std::vector<bool> marks;
+    bool readable = false;
 };

@@ -1,7 +1,9 @@
 #include "ViewerWindow.h"
 
+#include "ResourceLookup.h"
 #include "zdWidget.h"
 
+#include <QFile>
 #include <QScrollArea>
 
 namespace zd {
@@ -13,7 +15,7 @@ zdWidget *openViewerWindow(QScrollArea &window)
     window.resize(QSize(400, 400));
     view->setCellSize(8);
     // Solved at once, so that the first paint already shows the result.
-    view->load(viewerPuzzlePath);
+    view->load(QFile::encodeName(findResource(QString::fromLatin1(viewerPuzzlePath))).constData());
     view->solve();
     view->show();
     window.show();

@@ -5,7 +5,8 @@ class zdWidget;
 
 namespace zd {
 
-// The puzzle the viewer shows, named relative to the working directory.
+// The puzzle the viewer shows, named relative to the working directory or,
+// when it is not found there, to the program's folder (ResourceLookup.h).
 inline constexpr const char *viewerPuzzlePath = "../orol.zd";
 
 // Fills the viewer's window: a grid view in the viewer's look inside the scroll

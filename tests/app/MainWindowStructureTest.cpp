@@ -152,13 +152,17 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
     MainWindow window;
 
     const QList<QAction *> menus = window.menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&View"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
     QCOMPARE(itemTexts(menus[0]->menu()->actions()),
              QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely",
-                           "&Other solution", "&Cancel", "&Print to pdf...", "|", "Quit" }));
-    QCOMPARE(itemTexts(menus[1]->menu()->actions()), QStringList({ "&About", "&Faq" }));
+                           "&Other solution", "&Cancel", "&Print to pdf...", "&Export image...",
+                           "Save puzzle &as...", "|", "Quit" }));
+    QCOMPARE(itemTexts(menus[1]->menu()->actions()),
+             QStringList({ "&Fit to window", "&Readable clues" }));
+    QCOMPARE(itemTexts(menus[2]->menu()->actions()), QStringList({ "&About", "&Faq" }));
 
     const QList<QToolBar *> toolBars = window.findChildren<QToolBar *>();
     QCOMPARE(toolBars.size(), 1);

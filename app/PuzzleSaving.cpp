@@ -1,0 +1,44 @@
+#include "PuzzleSaving.h"
+
+#include "AtomicFileWrite.h"
+#include "PuzzleView.h"
+#include "zdWidget.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace zd {
+
+PuzzleEntry puzzleEntryOf(const zdWidget &view)
+{
+    PuzzleEntry entry;
+    entry.name = QFile::decodeName(view.model().filePath()).toStdString();
+    entry.clues = PuzzleClues::fromModel(view.model());
+    const ModelPuzzleView shown(view.model(), view.shownCells());
+    CellGrid grid;
+    grid.reserve(size_t(std::max(0, shown.rows())) * size_t(std::max(0, shown.columns())));
+    for (int r = 0; r < shown.rows(); ++r)
+        for (int j = 0; j < shown.columns(); ++j)
+            grid.push_back(shown.cell(r, j));
+    if (entry.clues.isSolvedBy(grid))
+        entry.goal = pictureOfGrid(grid, shown.columns());
+    return entry;
+}
+
+QString savePuzzle(const zdWidget &view, const QString &fileName)
+{
+    const std::optional<PuzzleFormat> format
+        = puzzleFormatOfPath(QFile::encodeName(fileName).toStdString());
+    if (!format
+        || (*format != PuzzleFormat::Text && *format != PuzzleFormat::Binary
+            && *format != PuzzleFormat::Non))
+        return QCoreApplication::translate("PuzzleSaving",
+                                           "Puzzles are saved as .zd, .zdb or .non files");
+    std::string content;
+    std::string error;
+    if (!writePuzzleContent(puzzleEntryOf(view), *format, content, error))
+        return QString::fromStdString(error);
+    return writeFileAtomically(fileName, QByteArray(content.data(), qsizetype(content.size())));
+}
+
+} // namespace zd

@@ -1,0 +1,354 @@
+// What leaves the window: prints that fit one page, images of the grid,
+// puzzles saved in every writable format, files written whole or not at all,
+// and Quit ending the program with a help window open.
+
+#include "AppTestSupport.h"
+#include "AtomicFileWrite.h"
+#include "MainWindow.h"
+#include "PrintFit.h"
+#include "PuzzleFormats.h"
+#include "RandomPicture.h"
+#include "zdWidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPicture>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextBrowser>
+#include <QXmlStreamReader>
+
+using namespace zd;
+
+namespace {
+
+const std::vector<std::string> solvablePicture = {
+    "##.##",
+    "#...#",
+    "#####",
+    "..#..",
+};
+
+// Answers the modal dialogs that open one after another, in order.
+class DialogSequence : public QObject
+{
+public:
+    explicit DialogSequence(QList<std::function<void(QWidget *)>> answers)
+        : pending(std::move(answers))
+    {
+        connect(&timer, &QTimer::timeout, this, &DialogSequence::poll);
+        timer.start(50);
+    }
+    bool allAnswered() const { return pending.isEmpty(); }
+
+private:
+    void poll()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (pending.isEmpty() || !dialog || !dialog->isVisible() || dialog == last)
+            return;
+        last = dialog;
+        pending.takeFirst()(dialog);
+    }
+
+    QList<std::function<void(QWidget *)>> pending;
+    QPointer<QWidget> last;
+    QTimer timer;
+};
+
+std::function<void(QWidget *)> chooseNumber(int value)
+{
+    return [value](QWidget *dialog) {
+        if (auto *box = dialog->findChild<QSpinBox *>())
+            box->setValue(value);
+        static_cast<QDialog *>(dialog)->accept();
+    };
+}
+
+QString toolPath(const char *name)
+{
+    return QStandardPaths::findExecutable(QLatin1String(name));
+}
+
+QByteArray runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(120000);
+    return process.readAllStandardOutput();
+}
+
+void openPuzzle(MainWindow &window, const QString &fileName)
+{
+    ModalAnswer answer(chooseFile(fileName));
+    actionNamed(window, QStringLiteral("&Open..."))->trigger();
+}
+
+QPicture pictureOf(const std::function<void(QPainter &)> &paint)
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    paint(painter);
+    painter.end();
+    return picture;
+}
+
+// The dark pixels' bounding box of a grey image.
+QRect inkOf(const QImage &image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 160)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+} // namespace
+
+class MainWindowOutputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    void smallPrintIsTheDrawingAsItWas();
+    void largePrintFitsOnePage();
+    void exportWritesTheGridAsShown();
+    void savedPuzzleReadsBack_data();
+    void savedPuzzleReadsBack();
+    void failedWriteLeavesNothing();
+    void quitWithHelpWindowOpenEndsTheProgram();
+};
+
+void MainWindowOutputTest::smallPrintIsTheDrawingAsItWas()
+{
+    AppTree tree;
+    tree.writeSample(solvablePicture);
+    tree.enter();
+    MainWindow window;
+    zdWidget *view = gridViewOf(window);
+    const QPrinter printer(QPrinter::HighResolution);
+    const QSize page(printer.width(), printer.height());
+
+    // As printing always drew it: the view at cell size 64, from the origin.
+    const QPicture before = pictureOf([view](QPainter &painter) {
+        const int screen = view->cellSize();
+        view->setCellSize(64);
+        view->paintPuzzle(&painter);
+        view->setCellSize(screen);
+    });
+    const QPicture fitted
+        = pictureOf([&](QPainter &painter) { paintFittedPage(painter, *view, 64, page); });
+    QCOMPARE(fitted.data(), before.data());
+}
+
+void MainWindowOutputTest::largePrintFitsOnePage()
+{
+    const QString pdfInfo = toolPath("pdfinfo");
+    const QString pdfToPpm = toolPath("pdftoppm");
+    if (pdfInfo.isEmpty() || pdfToPpm.isEmpty())
+        QSKIP("pdfinfo and pdftoppm (poppler-utils) are needed to read the PDF");
+    // Twice as wide as high and, at cell size 64, far larger than the page.
+    std::mt19937 random(5);
+    std::vector<std::string> picture = randomPicture(40, 120, 0.5, random);
+    picture.back().back() = '#';
+    AppTree tree;
+    tree.enter();
+    const QString puzzle = tree.path(QStringLiteral("wide.zd"));
+    writeTextFile(puzzle, puzzleTextOf(picture));
+    MainWindow window;
+    openPuzzle(window, puzzle);
+    const QString typed = tree.path(QStringLiteral("wide print"));
+    const QString pdf = typed + QStringLiteral(".pdf");
+
+    ModalAnswer answer(chooseFile(typed));
+    actionNamed(window, QStringLiteral("&Print to pdf..."))->trigger();
+    QVERIFY(answer.answered());
+    QCOMPARE(statusOf(window), QStringLiteral("Printed to ") + pdf);
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(runTool(pdfInfo, { pdf }).contains("Pages:           1\n"));
+
+    const int dpi = 100;
+    const QString image = tree.path(QStringLiteral("page"));
+    runTool(pdfToPpm,
+            { QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
+              QStringLiteral("-singlefile"), pdf, image });
+    const QImage page(image + QStringLiteral(".pgm"));
+    QVERIFY(!page.isNull());
+    const QRect ink = inkOf(page);
+    // The whole picture, nearly as wide as the printable width, proportions kept.
+    const QSize extent = drawnExtent(*gridViewOf(window), 64);
+    const QPrinter printer(QPrinter::HighResolution);
+    const double printableWidth = printer.width() * dpi / 1200.0;
+    QVERIFY2(ink.width() > 0.9 * printableWidth && ink.width() <= printableWidth + 1,
+             qPrintable(QStringLiteral("ink %1 of %2").arg(ink.width()).arg(printableWidth)));
+    const double expectedHeight = ink.width() * double(extent.height()) / extent.width();
+    // The ink starts a little inside the layout (a one-digit clue's leading
+    // space, the glyphs' bearings); a cut-off page is off by far more.
+    QVERIFY2(
+        std::abs(ink.height() - expectedHeight) < 0.06 * expectedHeight,
+        qPrintable(QStringLiteral("height %1, expected %2").arg(ink.height()).arg(expectedHeight)));
+}
+
+void MainWindowOutputTest::exportWritesTheGridAsShown()
+{
+    AppTree tree;
+    tree.writeSample(solvablePicture);
+    tree.enter();
+    MainWindow window;
+    const zdWidget *view = gridViewOf(window);
+    QAction *exportAct = window.findChild<QAction *>(QStringLiteral("exportAct"));
+    QVERIFY(exportAct);
+    const int s = 12;
+
+    const QString png = tree.path(QStringLiteral("grid.png"));
+    DialogSequence pngAnswers({ chooseFile(png), chooseNumber(s) });
+    exportAct->trigger();
+    QVERIFY(pngAnswers.allAnswered());
+    QCOMPARE(statusOf(window), QStringLiteral("Exported to ") + png);
+    const QImage image(png);
+    QCOMPARE(image.size(), view->sizeAt(s));
+    const GridGeometry grid = view->geometryAt(s);
+    for (int r = 0; r < grid.rows; ++r)
+        for (int j = 0; j < grid.columns; ++j) {
+            const QPoint middle(grid.gridLeft + j * s + s / 2, grid.gridTop + r * s + s / 2 - 2);
+            QCOMPARE(qGray(image.pixel(middle)) < 128, solvablePicture[r][j] == '#');
+        }
+
+    const QString svg = tree.path(QStringLiteral("grid.svg"));
+    DialogSequence svgAnswers({ chooseFile(svg), chooseNumber(s) });
+    exportAct->trigger();
+    QVERIFY(svgAnswers.allAnswered());
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList texts;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // Row clues 2 2, 1 1, 5, 1; column clues 3, 1 1, 2, 1 1, 3.
+    for (const char *clue : { "2", "1", "5", "3" })
+        QVERIFY2(texts.contains(QLatin1String(clue)), clue);
+    QCOMPARE(texts.size(), 13);
+}
+
+void MainWindowOutputTest::savedPuzzleReadsBack_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("zd") << "out.zd"
+                        << "out.zd";
+    QTest::newRow("zdb") << "out.zdb"
+                         << "out.zdb";
+    QTest::newRow("non, with its solution") << "out.non"
+                                            << "out.non";
+    QTest::newRow("no extension: the filter's") << "out"
+                                                << "out.zd";
+}
+
+void MainWindowOutputTest::savedPuzzleReadsBack()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    AppTree tree;
+    tree.writeSample(solvablePicture);
+    tree.enter();
+    MainWindow window;
+    QAction *saveAs = window.findChild<QAction *>(QStringLiteral("saveAsAct"));
+    QVERIFY(saveAs);
+
+    ModalAnswer answer(chooseFile(tree.path(typed)));
+    saveAs->trigger();
+    QVERIFY(answer.answered());
+    const QString path = tree.path(saved);
+    QCOMPARE(statusOf(window), QStringLiteral("Saved to ") + path);
+    const std::string name = QFile::encodeName(path).toStdString();
+    const std::vector<PuzzleEntry> read = readPuzzleFile(name, *puzzleFormatOfPath(name));
+    QCOMPARE(read.size(), size_t(1));
+    QVERIFY2(!read[0].failed(), read[0].error.c_str());
+    const PuzzleClues expected = PuzzleClues::fromPicture(solvablePicture);
+    QCOMPARE(read[0].clues.rowClues, expected.rowClues);
+    QCOMPARE(read[0].clues.columnClues, expected.columnClues);
+    if (saved.endsWith(QLatin1String(".non")))
+        QCOMPARE(read[0].goal, solvablePicture);
+}
+
+void MainWindowOutputTest::failedWriteLeavesNothing()
+{
+    AppTree tree;
+    tree.writeSample(solvablePicture);
+    tree.enter();
+    const QDir folder(tree.path(QStringLiteral("run")));
+    const QString target = folder.filePath(QStringLiteral("kept.zd"));
+    writeTextFile(target, "earlier content");
+
+    // A writer that gives up half-way: no partial file, the earlier one kept.
+    const QString error = writeFileAtomically(target, [](QIODevice &device, QString &why) {
+        device.write("half a puzzle");
+        why = QStringLiteral("No space left on device");
+        return false;
+    });
+    QCOMPARE(error, QStringLiteral("No space left on device"));
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList({ "kept.zd" }));
+    QFile kept(target);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("earlier content"));
+
+    // A folder that cannot be made: the window says why and writes nothing.
+    MainWindow window;
+    const QString blocker = tree.path(QStringLiteral("blocker"));
+    writeTextFile(blocker, "not a folder");
+    const QString unwritable = blocker + QStringLiteral("/puzzle.zd");
+    ModalAnswer answer(chooseFile(unwritable));
+    window.findChild<QAction *>(QStringLiteral("saveAsAct"))->trigger();
+    QVERIFY(answer.answered());
+    QVERIFY2(statusOf(window).startsWith(QStringLiteral("Could not save ") + unwritable + ": "),
+             qPrintable(statusOf(window)));
+    QCOMPARE(QDir(tree.path(QString())).entryList(QDir::Files | QDir::Hidden),
+             QStringList({ "blocker" }));
+}
+
+void MainWindowOutputTest::quitWithHelpWindowOpenEndsTheProgram()
+{
+    AppTree tree;
+    tree.copyHelpPage();
+    tree.enter();
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    actionNamed(*window, QStringLiteral("&Faq"))->trigger();
+    QPointer<QWidget> help;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->findChild<QTextBrowser *>() && widget != window.get())
+            help = widget;
+    QVERIFY(help);
+
+    QTimer::singleShot(0, actionNamed(*window, QStringLiteral("Quit")), &QAction::trigger);
+    // Should the loop not end, this ends it with another code.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    stuck.start(20000);
+    QCOMPARE(QApplication::exec(), 0);
+    window.reset();
+    QVERIFY(help.isNull());
+}
+
+QTEST_MAIN(MainWindowOutputTest)
+#include "MainWindowOutputTest.moc"
