@@ -63,8 +63,11 @@ MainWindow::MainWindow()
     gridView->setCellSize(initialCellSize);
     gridView->load(QFile::encodeName(zd::appFile(samplePuzzlePath)).constData());
     showSolveOutcome(gridView->solve());
-    if (!gridView->lastLoadError().isEmpty())
-        outcomeLabel->setText(tr("Cannot read the sample puzzle: ") + gridView->lastLoadError());
+    // Without this the window would open on an empty grid without a word.
+    if (const QString error = gridView->lastLoadError(); !error.isEmpty()) {
+        statusBar()->showMessage(tr("Could not load the sample puzzle: %1").arg(error));
+        makeRoomForMessage();
+    }
     gridView->show();
     scrollArea->show();
     setCentralWidget(scrollArea);

@@ -1,10 +1,12 @@
 #include "Conversion.h"
 
+#include "AtomicFile.h"
 #include "ExitCodes.h"
+#include "OutputTargets.h"
+#include "PrintableText.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 namespace zd {
@@ -12,18 +14,6 @@ namespace zd {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool writeFile(const fs::path &path, const std::string &content, std::string &error)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) {
-        error = path.string() + ": cannot write";
-        return false;
-    }
-    return true;
-}
 
 bool isFolderTarget(const std::string &outputPath)
 {
@@ -53,8 +43,35 @@ std::string convertedFileName(const std::string &entryName, PuzzleFormat target)
     return name + "." + puzzleFormatName(target);
 }
 
+namespace {
+
+// Where each readable entry goes; "" for standard output and failed entries.
+std::vector<std::string> plannedDestinations(const std::vector<PuzzleEntry> &entries,
+                                             PuzzleFormat target, const std::string &outputPath,
+                                             bool toFolder)
+{
+    std::vector<std::string> destinations;
+    for (const PuzzleEntry &entry : entries) {
+        if (entry.failed() || outputPath.empty())
+            destinations.emplace_back();
+        else if (toFolder)
+            destinations.push_back(
+                (fs::path(outputPath) / convertedFileName(entry.name, target)).string());
+        else
+            destinations.push_back(outputPath);
+    }
+    return destinations;
+}
+
+void reportError(const std::string &error)
+{
+    std::fprintf(stderr, "zdsolve: %s\n", printableText(error).c_str());
+}
+
+} // namespace
+
 int convertPuzzles(const std::vector<PuzzleEntry> &entries, PuzzleFormat target,
-                   const std::string &outputPath)
+                   const std::string &outputPath, const std::vector<std::string> &inputPaths)
 {
     const bool toFolder = !outputPath.empty() && isFolderTarget(outputPath);
     if (!toFolder && readableCount(entries) > 1) {
@@ -62,31 +79,38 @@ int convertPuzzles(const std::vector<PuzzleEntry> &entries, PuzzleFormat target,
                      readableCount(entries));
         return ExitUsage;
     }
+    const std::vector<std::string> destinations
+        = plannedDestinations(entries, target, outputPath, toFolder);
+    // Checked before anything is written: a later clash must not find an
+    // input already replaced.
+    if (const auto overwrite = findInputOverwrite(destinations, inputPaths)) {
+        reportError(overwrite->destination + " would overwrite the input " + overwrite->input
+                    + "; nothing was written");
+        return ExitUsage;
+    }
     std::error_code code;
     if (toFolder && !fs::create_directories(outputPath, code) && code) {
-        std::fprintf(stderr, "zdsolve: %s: cannot create the folder: %s\n", outputPath.c_str(),
-                     code.message().c_str());
+        reportError(outputPath + ": cannot create the folder: " + code.message());
         return ExitBadFile;
     }
     int exitCode = ExitAllAnswered;
     std::set<std::string> written;
-    for (const PuzzleEntry &entry : entries) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const PuzzleEntry &entry = entries[i];
+        const std::string &destination = destinations[i];
         std::string content;
         std::string error = entry.error;
         if (error.empty() && !writePuzzleContent(entry, target, content, error))
             error = entry.name + ": " + error;
-        fs::path destination = toFolder
-            ? fs::path(outputPath) / convertedFileName(entry.name, target)
-            : fs::path(outputPath);
-        if (error.empty() && toFolder && !written.insert(destination.string()).second)
-            error = entry.name + ": " + destination.string()
-                + " was already written for another puzzle";
+        if (error.empty() && toFolder && !written.insert(destination).second)
+            error = entry.name + ": " + destination + " was already written for another puzzle";
         if (error.empty() && outputPath.empty())
             std::fwrite(content.data(), 1, content.size(), stdout);
-        else if (error.empty() && writeFile(destination, content, error))
-            std::fprintf(stderr, "%s -> %s\n", entry.name.c_str(), destination.string().c_str());
+        else if (error.empty() && writeFileAtomically(destination, content, error))
+            std::fprintf(stderr, "%s -> %s\n", printableText(entry.name).c_str(),
+                         printableText(destination).c_str());
         if (!error.empty()) {
-            std::fprintf(stderr, "zdsolve: %s\n", error.c_str());
+            reportError(error);
             exitCode = ExitBadFile;
         }
     }

@@ -9,30 +9,49 @@ namespace fs = std::filesystem;
 
 namespace {
 
+InputFile unreadable(const std::string &path, const std::string &what)
+{
+    return { path, std::nullopt, path + ": " + what };
+}
+
+// Walks one folder and its subfolders (not those reached through links).
+// Hidden entries and files of other extensions are passed over; a folder that
+// cannot be listed is reported instead of dropped. Anything else with a
+// puzzle extension is handed on, and the reader refuses what is not a regular
+// file without blocking on it.
+void walkFolder(const fs::path &folder, std::optional<PuzzleFormat> forced,
+                std::vector<InputFile> &found)
+{
+    std::error_code code;
+    fs::directory_iterator entry(folder, code);
+    for (; !code && entry != fs::directory_iterator(); entry.increment(code)) {
+        const fs::path &path = entry->path();
+        const std::string name = path.filename().string();
+        if (name.empty() || name[0] == '.')
+            continue;
+        std::error_code kindCode;
+        if (entry->symlink_status(kindCode).type() == fs::file_type::directory)
+            walkFolder(path, forced, found);
+        else if (const auto format = puzzleFormatOfPath(path.string()))
+            found.push_back({ path.string(), forced ? forced : format, "" });
+    }
+    if (code)
+        found.push_back(unreadable(folder.string(), "cannot list the folder: " + code.message()));
+}
+
 void collectFolder(const std::string &folder, std::optional<PuzzleFormat> forced,
                    std::vector<InputFile> &files)
 {
-    std::error_code code;
-    std::vector<std::string> found;
-    fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied,
-                                          code);
-    for (; !code && walk != fs::recursive_directory_iterator(); walk.increment(code)) {
-        const std::string name = walk->path().filename().string();
-        if (!name.empty() && name[0] == '.') { // hidden files and folders
-            if (walk->is_directory(code))
-                walk.disable_recursion_pending();
-            continue;
-        }
-        if (walk->is_regular_file(code) && puzzleFormatOfPath(walk->path().string()))
-            found.push_back(walk->path().string());
-    }
-    if (code) {
-        files.push_back({ folder, std::nullopt, folder + ": cannot list: " + code.message() });
+    std::vector<InputFile> found;
+    walkFolder(folder, forced, found);
+    if (found.empty()) {
+        files.push_back(unreadable(
+            folder, "the folder holds no puzzle files (extensions: " + puzzleFormatList() + ")"));
         return;
     }
-    std::sort(found.begin(), found.end());
-    for (const std::string &path : found)
-        files.push_back({ path, forced ? forced : puzzleFormatOfPath(path), "" });
+    std::sort(found.begin(), found.end(),
+              [](const InputFile &a, const InputFile &b) { return a.path < b.path; });
+    files.insert(files.end(), found.begin(), found.end());
 }
 
 InputFile namedFile(const std::string &path, std::optional<PuzzleFormat> forced)

@@ -2,6 +2,7 @@
 
 #include "ExitCodes.h"
 #include "JsonLine.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -31,8 +32,8 @@ void appendGrid(std::string &out, const std::vector<std::string> &rows)
 std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
 {
     if (outcome.failed)
-        return outcome.name + ": error: " + outcome.error + "\n";
-    std::string out = outcome.name + ": " + verdictWord(outcome);
+        return printableText(outcome.name) + ": error: " + printableText(outcome.error) + "\n";
+    std::string out = printableText(outcome.name) + ": " + verdictWord(outcome);
     if (outcome.grade)
         out += std::string(" (grade ") + gradeName(*outcome.grade) + ")";
     out += " in " + secondsText(outcome.seconds);
@@ -56,10 +57,10 @@ std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
 std::string lineMethodText(const PuzzleOutcome &outcome, bool brief)
 {
     if (brief)
-        return outcome.name + ": " + verdictWord(outcome) + " (result "
+        return printableText(outcome.name) + ": " + verdictWord(outcome) + " (result "
             + std::to_string(outcome.resultCode) + ", " + std::to_string(outcome.steps) + " steps, "
             + std::to_string(outcome.passes) + " passes) in " + secondsText(outcome.seconds) + "\n";
-    std::string out = outcome.name + ":\n";
+    std::string out = printableText(outcome.name) + ":\n";
     for (char pass : outcome.passLines)
         out += std::string(1, pass) + '\n';
     out += "result: " + std::to_string(outcome.resultCode) + " (" + verdictWord(outcome) + ")\n";
@@ -155,7 +156,7 @@ std::string RunSummary::text() const
         out += ": " + counts;
     out += "; " + secondsText(totalSeconds) + " in all";
     if (slowestSeconds >= 0)
-        out += ", slowest " + secondsText(slowestSeconds) + " (" + slowestName + ")";
+        out += ", slowest " + secondsText(slowestSeconds) + " (" + printableText(slowestName) + ")";
     return out + '\n';
 }
 

@@ -49,7 +49,7 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome)
 }
 
 PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds,
-                                      const std::atomic<bool> *cancel)
+                                      const std::atomic<bool> *cancel, SolverEngine engine)
 {
     PuzzleOutcome outcome;
     if (outcomeWithoutSolving(entry, outcome))
@@ -58,6 +58,7 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
     SolveOptions options;
     options.timeLimitSeconds = timeoutSeconds;
     options.cancel = cancel;
+    options.engine = engine;
     const SolveResult result = solveCompletely(entry.clues, options);
     outcome.seconds = secondsSince(start);
     outcome.name = entry.name;

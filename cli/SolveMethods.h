@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CompleteSolver.h"
 #include "PuzzleFormats.h"
 #include "PuzzleOutcome.h"
 
@@ -19,7 +20,8 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome);
 // clues here once more; a grid that breaks them becomes verdict error.
 // `cancel` (may be null) stops it from another thread or a signal handler.
 PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds,
-                                      const std::atomic<bool> *cancel = nullptr);
+                                      const std::atomic<bool> *cancel = nullptr,
+                                      SolverEngine engine = SolverEngine::Sat);
 
 // Runs the model's line-by-line solver. The "1"/"0" lines it prints on
 // standard output are caught and kept in passLines, so that they reach the

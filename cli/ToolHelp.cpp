@@ -36,12 +36,15 @@ Options:
   --brief             only the verdict line of each puzzle, no grid
   -j, --jobs N        solve N puzzles at once (default: one per core)
   --timeout S         give up on a puzzle after S seconds (default 0: no limit)
+  --engine sat|cdcl   what finishes a puzzle that search hands over: the SAT
+                      solver (default) or the conflict-driven line search
   --to zd|zdb|non     convert the puzzles instead of solving them, to standard
                       output (one puzzle only) or to -o
   -o, --output PATH   with --to: a file for a single puzzle, or a folder (an
                       existing one, or a name ending in '/') that receives
                       NAME.EXT per puzzle and NAME-N.EXT for puzzle N of a
-                      tournament file
+                      tournament file. A file that is also an input is never
+                      written over; each file is written whole or not at all
   --no-progress       no progress bar (it is shown on standard error only when
                       that is a terminal)
   -h, --help          this text
@@ -55,13 +58,15 @@ Formats (by extension, or all files with --format):
   nin   "W H", then the row clue lines, then the column clue lines
   tcga  tournament batch: a line "$N", then 25 column and 25 row clue lines
         of a 25x25 puzzle, tab-separated, and so on; puzzle N is FILE#N
+Only regular files of at most 256 MB are read (no pipes or devices); a line
+holds at most (cells + 1) / 2 clues; a tournament file at most 65536 puzzles.
 
 Exit status (the highest that applies):
   0   every puzzle unique (--method line: solved), or every puzzle converted
   1   some puzzle is multiple, none or timeout (--method line: stuck or rejected)
   2   some file or puzzle could not be read, or a converted file not written
   3   the solver reported a grid that breaks the clues (a fault in zdsolve)
-  64  bad command line
+  64  bad command line, or --to would write over an input; nothing was done
   130 interrupted by Ctrl-C: puzzles being solved end as timeout, the rest
       are skipped (a second Ctrl-C ends the program at once)
 )";

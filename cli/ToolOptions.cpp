@@ -74,6 +74,13 @@ std::string applyValue(const std::string &name, const std::string &value, ToolOp
     } else if (name == "--timeout") {
         if (!parseSeconds(value, options.timeoutSeconds))
             return "--timeout takes seconds (0 for no limit), not '" + value + "'";
+    } else if (name == "--engine") {
+        if (value == "sat")
+            options.engine = SolverEngine::Sat;
+        else if (value == "cdcl")
+            options.engine = SolverEngine::Cdcl;
+        else
+            return "--engine takes 'sat' or 'cdcl', not '" + value + "'";
     }
     return {};
 }
@@ -81,7 +88,8 @@ std::string applyValue(const std::string &name, const std::string &value, ToolOp
 bool takesValue(const std::string &name)
 {
     return name == "--method" || name == "--format" || name == "--to" || name == "-o"
-        || name == "--output" || name == "-j" || name == "--jobs" || name == "--timeout";
+        || name == "--output" || name == "-j" || name == "--jobs" || name == "--timeout"
+        || name == "--engine";
 }
 
 // Applies an option without a value; false when the name is unknown.

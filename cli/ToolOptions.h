@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CompleteSolver.h"
 #include "PuzzleFormats.h"
 
 #include <optional>
@@ -27,6 +28,7 @@ struct ToolOptions
     bool help = false;
     int jobs = 0; // 0: one per core
     double timeoutSeconds = 0; // 0: no limit
+    SolverEngine engine = SolverEngine::Sat; // --engine: what finishes hard puzzles
 };
 
 struct ParsedOptions

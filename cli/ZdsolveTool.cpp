@@ -5,9 +5,11 @@
 #include "InputFiles.h"
 #include "Interruption.h"
 #include "OutcomeReport.h"
+#include "PrintableText.h"
 #include "ProgressBar.h"
 #include "PuzzleRunner.h"
 #include "SolveMethods.h"
+#include "StandardOutput.h"
 #include "ToolOptions.h"
 
 #include <cstdio>
@@ -22,6 +24,14 @@ namespace {
 void writeOut(const std::string &text)
 {
     std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+std::vector<std::string> inputPaths(const std::vector<InputFile> &files)
+{
+    std::vector<std::string> paths;
+    for (const InputFile &file : files)
+        paths.push_back(file.path);
+    return paths;
 }
 
 int defaultJobs()
@@ -43,7 +53,8 @@ SolveOne solverFor(const ToolOptions &options)
         try {
             if (options.method == SolveMethod::Line)
                 return solveWithLineLogic(entry);
-            return solveWithCompleteSolver(entry, options.timeoutSeconds, &interruptionFlag());
+            return solveWithCompleteSolver(entry, options.timeoutSeconds, &interruptionFlag(),
+                                           options.engine);
         } catch (const std::exception &failure) {
             PuzzleOutcome outcome;
             outcome.name = entry.name;
@@ -68,11 +79,11 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
             return;
         bar.clear();
         if (outcome.failed) {
-            std::fflush(stdout);
-            std::fprintf(stderr, "zdsolve: %s\n", outcome.error.c_str());
+            flushStandardOutput();
+            std::fprintf(stderr, "zdsolve: %s\n", printableText(outcome.error).c_str());
         }
         writeOut(options.json ? jsonReport(outcome) : textReport(outcome, options.brief));
-        std::fflush(stdout);
+        flushStandardOutput();
         summary.add(outcome);
     };
     runPuzzles(entries, jobs, solverFor(options), deliver,
@@ -106,15 +117,15 @@ int runZdsolve(const std::vector<std::string> &arguments)
         writeOut(toolHelpText());
         return ExitAllAnswered;
     }
-    const std::vector<PuzzleEntry> entries
-        = readInputs(collectInputFiles(options.inputs, options.format));
+    const std::vector<InputFile> files = collectInputFiles(options.inputs, options.format);
+    const std::vector<PuzzleEntry> entries = readInputs(files);
     if (entries.empty()) {
         std::fprintf(stderr, "zdsolve: no puzzle files found (extensions: %s)\n",
                      puzzleFormatList().c_str());
         return ExitBadFile;
     }
     if (options.convertTo)
-        return convertPuzzles(entries, *options.convertTo, options.outputPath);
+        return convertPuzzles(entries, *options.convertTo, options.outputPath, inputPaths(files));
     catchInterruption();
     return solveAll(options, entries);
 }

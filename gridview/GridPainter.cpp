@@ -202,7 +202,7 @@ MarkShape markShape(int s, GridStyle style)
 // wider and higher: filling that alone halves the work.
 bool marksAreSolidRects(const QPainter &painter)
 {
-    const QPen pen = painter.pen();
+    const QPen &pen = painter.pen();
     return paintsWholePixels(painter) && !painter.testRenderHint(QPainter::Antialiasing)
         && painter.compositionMode() == QPainter::CompositionMode_SourceOver
         && painter.opacity() == 1.0 && pen.style() == Qt::SolidLine

@@ -1,5 +1,7 @@
 #include "BinaryPuzzleFormat.h"
 
+#include "ClueLines.h"
+
 namespace zd {
 
 namespace {
@@ -28,8 +30,9 @@ ParseError errorAt(size_t offset, std::string message)
 }
 
 // Unpacks one record; `offset` is the record's place in the file, for messages.
+// `length` is the line's cell count, which bounds how many clues it holds.
 ParseError unpackRecord(std::string_view record, size_t offset, const char *what, int index,
-                        std::vector<int> &clues)
+                        int length, std::vector<int> &clues)
 {
     const std::string where = std::string(what) + " " + std::to_string(index + 1);
     size_t pos = 0;
@@ -37,6 +40,8 @@ ParseError unpackRecord(std::string_view record, size_t offset, const char *what
         const auto first = static_cast<uint8_t>(record[pos]);
         if (first == 0)
             break;
+        if (clues.size() == static_cast<size_t>(maxCluesInLine(length)))
+            return errorAt(offset + pos, tooManyCluesMessage(where, length));
         int value = first;
         if (first & 0x80) {
             if (pos + 1 >= record.size())
@@ -120,15 +125,15 @@ ParseError parseBinaryPuzzle(std::string_view bytes, PuzzleClues &clues)
     parsed.columnClues.resize(columns);
     for (int r = 0; r < rows; ++r) {
         const size_t offset = headerSize + r * recordSize;
-        if (ParseError error
-            = unpackRecord(bytes.substr(offset, recordSize), offset, "row", r, parsed.rowClues[r]);
+        if (ParseError error = unpackRecord(bytes.substr(offset, recordSize), offset, "row", r,
+                                            columns, parsed.rowClues[r]);
             error.failed())
             return error;
     }
     for (int c = 0; c < columns; ++c) {
         const size_t offset = separatorOffset + 1 + c * recordSize;
         if (ParseError error = unpackRecord(bytes.substr(offset, recordSize), offset, "column", c,
-                                            parsed.columnClues[c]);
+                                            rows, parsed.columnClues[c]);
             error.failed())
             return error;
     }

@@ -1,5 +1,7 @@
 #include "CMalovanaKrizovkaFromFile.h"
 
+#include "PuzzleFileBytes.h"
+#include "PuzzleFormats.h"
 #include "TextPuzzleFormat.h"
 
 #include <cerrno>
@@ -12,22 +14,19 @@ CMalovanaKrizovkaFromFile::~CMalovanaKrizovkaFromFile() = default;
 
 bool CMalovanaKrizovkaFromFile::readFile(const char *path, std::string &content, int &closeResult)
 {
-    std::FILE *file = std::fopen(path, "rb");
-    if (!file) {
-        loadError = std::string(path) + ": cannot open: " + std::strerror(errno);
-        return false;
-    }
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, got);
-    const bool readFailed = std::ferror(file) != 0;
-    closeResult = std::fclose(file);
-    if (readFailed) {
-        loadError = std::string(path) + ": cannot read: " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    loadError = readPuzzleFileBytes(path, maxPuzzleFileBytes, content, &closeResult);
+    return loadError.empty();
+}
+
+bool CMalovanaKrizovkaFromFile::acceptsSize(const char *path, const PuzzleClues &clues)
+{
+    const long long cells = static_cast<long long>(clues.rows) * clues.columns;
+    if (cells <= maxLoadedCells)
+        return true;
+    loadError = std::string(path) + ": the puzzle has " + std::to_string(clues.rows) + " x "
+        + std::to_string(clues.columns) + " cells; at most " + std::to_string(maxLoadedCells)
+        + " cells (4096 x 4096) are loaded";
+    return false;
 }
 
 int CMalovanaKrizovkaFromFile::load(const char *path)
@@ -43,6 +42,8 @@ int CMalovanaKrizovkaFromFile::load(const char *path)
             + error.message.substr(error.message.find(": ") + 2);
         return 0;
     }
+    if (!acceptsSize(path, clues))
+        return 0;
     if (keepsPath)
         storedPath = path;
     clues.applyTo(*this);

@@ -5,6 +5,14 @@
 
 #include <string>
 
+namespace zd {
+struct PuzzleClues;
+}
+
+// The window loads no more cells than zdsolve solves: the model's grid costs
+// four bytes a cell, and a small file may announce 32767 x 32767.
+inline constexpr long long maxLoadedCells = 16LL * 1024 * 1024;
+
 // CMalovanaKrizovkaFromFile: the puzzle model that fills itself from a text
 // puzzle file (see TextPuzzleFormat.h) and remembers the path it opened.
 class CMalovanaKrizovkaFromFile : public CMalovanaKrizovka
@@ -34,8 +42,11 @@ public:
 
 protected:
     // Reads a file's bytes; returns false (with lastError set) when it cannot be
-    // opened. `closeResult` is fclose's result.
+    // opened, is not a regular file or is larger than zdsolve reads.
+    // `closeResult` is close()'s result.
     bool readFile(const char *path, std::string &content, int &closeResult);
+    // False (with lastError set) for a puzzle of more than maxLoadedCells.
+    bool acceptsSize(const char *path, const zd::PuzzleClues &clues);
 
     std::string storedPath;
     std::string loadError;

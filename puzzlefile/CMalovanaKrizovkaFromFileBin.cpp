@@ -16,6 +16,8 @@ int CMalovanaKrizovkaFromFileBin::load(const char *path)
         loadError = std::string(path) + ": " + error.message;
         return 0;
     }
+    if (!acceptsSize(path, clues))
+        return 0;
     clues.applyTo(*this);
     return closeResult;
 }

@@ -1,14 +1,26 @@
 #include "ClueLines.h"
 
+#include "LineClueCheck.h"
+
+#include <algorithm>
 #include <cstdint>
 
 namespace zd {
+
+LineSplitter::LineSplitter(std::string_view content)
+    : text(content)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        offset = 3;
+    if (text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos)
+        lineEnd = '\r';
+}
 
 bool LineSplitter::next(std::string_view &line)
 {
     if (offset >= text.size())
         return false;
-    const size_t end = text.find('\n', offset);
+    const size_t end = text.find(lineEnd, offset);
     if (end == std::string_view::npos) {
         line = text.substr(offset);
         offset = text.size();
@@ -69,9 +81,35 @@ int readBoundedNumber(std::string_view text, size_t &pos, int limit)
     return static_cast<int>(value);
 }
 
-ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::string &where,
-                            ClueSeparators separators, std::vector<int> &clues)
+int maxCluesInLine(int length)
 {
+    if (length < 0)
+        return maxCluesInAnyLine;
+    return std::max(1, std::min((length + 1) / 2, maxCluesInAnyLine));
+}
+
+namespace {
+
+std::string counted(int count, const char *noun)
+{
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+} // namespace
+
+std::string tooManyCluesMessage(const std::string &where, int length)
+{
+    const std::string most = counted(maxCluesInLine(length), "clue");
+    if (length < 0)
+        return "clue line of " + where + " has more than " + most + ", more than any line can hold";
+    return "clue line of " + where + " has more than " + most + ", more than a line of "
+        + counted(length, "cell") + " holds";
+}
+
+ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::string &where,
+                            ClueSeparators separators, int length, std::vector<int> &clues)
+{
+    const size_t mostClues = static_cast<size_t>(maxCluesInLine(length));
     const bool commas = separators == ClueSeparators::BlanksAndCommas;
     const char *allowed = commas ? "digits, commas and blanks" : "digits and blanks";
     std::vector<int> numbers;
@@ -92,6 +130,8 @@ ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::st
                              "clue line of " + where + " holds " + shownCharacter(line[pos])
                                  + " at column " + std::to_string(pos + 1) + "; only " + allowed
                                  + " are allowed");
+        if (numbers.size() == mostClues)
+            return lineError(lineNumber, tooManyCluesMessage(where, length));
         const int value = readBoundedNumber(line, pos, maxClueValue);
         if (value > maxClueValue)
             return lineError(
@@ -122,6 +162,27 @@ int parseCount(std::string_view text)
     if (pos != text.size() || value < 1 || value > maxPuzzleCount)
         return -1;
     return value;
+}
+
+bool cellsMatchClues(std::string_view cells, const PuzzleClues &clues)
+{
+    const auto width = static_cast<size_t>(clues.columns);
+    if (clues.rows < 0 || cells.size() != width * static_cast<size_t>(clues.rows)
+        || clues.rowClues.size() != static_cast<size_t>(clues.rows)
+        || clues.columnClues.size() != width)
+        return false;
+    const auto stateAt = [&cells](size_t index) {
+        return cells[index] == '1' ? CellFilled : CellEmpty;
+    };
+    for (size_t r = 0; r < static_cast<size_t>(clues.rows); ++r)
+        if (!lineMatchesClues(clues.rowClues[r], clues.columns,
+                              [&](int c) { return stateAt(r * width + c); }))
+            return false;
+    for (size_t c = 0; c < width; ++c)
+        if (!lineMatchesClues(clues.columnClues[c], clues.rows,
+                              [&](int r) { return stateAt(r * width + c); }))
+            return false;
+    return true;
 }
 
 } // namespace zd

@@ -22,7 +22,7 @@ ParseError parseSizeLine(std::string_view line, int lineNumber, int &width, int 
     return {};
 }
 
-ParseError readLines(LineSplitter &lines, int count, const char *what,
+ParseError readLines(LineSplitter &lines, int count, int length, const char *what,
                      std::vector<std::vector<int>> &lists)
 {
     std::string_view line;
@@ -34,7 +34,7 @@ ParseError readLines(LineSplitter &lines, int count, const char *what,
         lists.emplace_back();
         if (ParseError error = parseClueNumbers(line, lines.lineNumber(),
                                                 std::string(what) + " " + std::to_string(i + 1),
-                                                ClueSeparators::Blanks, lists.back());
+                                                ClueSeparators::Blanks, length, lists.back());
             error.failed())
             return error;
     }
@@ -55,9 +55,11 @@ ParseError parseNinPuzzle(std::string_view content, PuzzleClues &clues)
         return error;
     // The lists grow line by line, so a short file that announces a huge
     // puzzle is rejected before anything big is allocated.
-    if (ParseError error = readLines(lines, parsed.rows, "row", parsed.rowClues); error.failed())
+    if (ParseError error = readLines(lines, parsed.rows, parsed.columns, "row", parsed.rowClues);
+        error.failed())
         return error;
-    if (ParseError error = readLines(lines, parsed.columns, "column", parsed.columnClues);
+    if (ParseError error
+        = readLines(lines, parsed.columns, parsed.rows, "column", parsed.columnClues);
         error.failed())
         return error;
     while (lines.next(line))

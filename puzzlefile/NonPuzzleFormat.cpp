@@ -20,9 +20,12 @@ struct NonReading
     int rowsLine = 0; // line of the "rows" keyword; 0 when absent
     int columnsLine = 0;
     int goalLine = 0;
-    std::string goalText;
+    std::string_view goalText; // a view into the content being parsed
     Block block = Block::None;
     PuzzleClues clues;
+    // The line each clue list came from, for messages once the size is known.
+    std::vector<int> rowLines;
+    std::vector<int> columnLines;
 };
 
 std::string lowerCase(std::string_view text)
@@ -90,7 +93,7 @@ ParseError readKeywordLine(NonReading &reading, std::string_view line, int lineN
         if (reading.goalLine != 0)
             return lineError(lineNumber, "second 'goal' line");
         reading.goalLine = lineNumber;
-        reading.goalText = std::string(rest);
+        reading.goalText = rest;
     }
     return {};
 }
@@ -108,8 +111,23 @@ ParseError readClueLine(NonReading &reading, std::string_view line, int lineNumb
                          std::string("more than ") + std::to_string(maxPuzzleCount)
                              + (isRow ? " row" : " column") + " clue lines");
     const std::string where = (isRow ? "row " : "column ") + std::to_string(lists.size() + 1);
+    // The size may come after the clues; finish() checks again once it is known.
+    const int length = isRow ? reading.width : reading.height;
+    (isRow ? reading.rowLines : reading.columnLines).push_back(lineNumber);
     lists.emplace_back();
-    return parseClueNumbers(line, lineNumber, where, ClueSeparators::BlanksAndCommas, lists.back());
+    return parseClueNumbers(line, lineNumber, where, ClueSeparators::BlanksAndCommas, length,
+                            lists.back());
+}
+
+ParseError checkClueCounts(const std::vector<std::vector<int>> &lists,
+                           const std::vector<int> &lineNumbers, int length, const char *what)
+{
+    for (size_t i = 0; i < lists.size(); ++i)
+        if (lists[i].size() > static_cast<size_t>(maxCluesInLine(length)))
+            return lineError(
+                lineNumbers[i],
+                tooManyCluesMessage(what + std::string(" ") + std::to_string(i + 1), length));
+    return {};
 }
 
 ParseError checkPresent(int seenAt, int lastLine, const char *what)
@@ -143,6 +161,9 @@ ParseError readGoal(const NonReading &reading, std::vector<std::string> &goal)
     for (char c : text)
         if (c != '0' && c != '1')
             return lineError(reading.goalLine, "goal may hold only the digits 0 and 1");
+    // Checked before the picture is built, so a goal that disagrees costs nothing.
+    if (!cellsMatchClues(text, reading.clues))
+        return lineError(reading.goalLine, "goal does not agree with the clues");
     for (int r = 0; r < reading.height; ++r) {
         std::string row(static_cast<size_t>(reading.width), '.');
         for (int c = 0; c < reading.width; ++c)
@@ -150,8 +171,6 @@ ParseError readGoal(const NonReading &reading, std::vector<std::string> &goal)
                 row[c] = '#';
         goal.push_back(std::move(row));
     }
-    if (!reading.clues.isSolvedBy(gridOfPicture(goal)))
-        return lineError(reading.goalLine, "goal does not agree with the clues");
     return {};
 }
 
@@ -169,6 +188,14 @@ ParseError finish(NonReading &reading, int lastLine, NonPuzzle &result)
         return error;
     if (ParseError error = checkCount(reading.clues.columnClues.size(), reading.width,
                                       reading.columnsLine, "columns", "width");
+        error.failed())
+        return error;
+    if (ParseError error
+        = checkClueCounts(reading.clues.rowClues, reading.rowLines, reading.width, "row");
+        error.failed())
+        return error;
+    if (ParseError error
+        = checkClueCounts(reading.clues.columnClues, reading.columnLines, reading.height, "column");
         error.failed())
         return error;
     reading.clues.rows = reading.height;

@@ -3,13 +3,11 @@
 #include "BinaryPuzzleFormat.h"
 #include "NinPuzzleFormat.h"
 #include "NonPuzzleFormat.h"
+#include "PuzzleFileBytes.h"
 #include "TextPuzzleFormat.h"
 #include "TournamentPuzzleFormat.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace zd {
@@ -132,7 +130,11 @@ std::vector<PuzzleEntry> parsePuzzleContent(std::string_view content, PuzzleForm
         error = parseNonPuzzle(content, puzzle);
         PuzzleEntry entry = singleEntry(path, error, std::move(puzzle.clues));
         entry.goal = std::move(puzzle.goal);
-        return { entry };
+        // Moved, not listed in braces: an initializer list would copy a goal
+        // as large as the file.
+        std::vector<PuzzleEntry> entries;
+        entries.push_back(std::move(entry));
+        return entries;
     }
     case PuzzleFormat::Tournament:
         return tournamentEntries(content, path);
@@ -142,31 +144,9 @@ std::vector<PuzzleEntry> parsePuzzleContent(std::string_view content, PuzzleForm
 
 std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat format)
 {
-    std::error_code code;
-    const auto size = std::filesystem::file_size(path, code);
-    if (!code && size > static_cast<std::uintmax_t>(maxPuzzleFileBytes))
-        return { failedEntry(
-            path,
-            path + ": the file has " + std::to_string(size) + " bytes; puzzle files over "
-                + std::to_string(maxPuzzleFileBytes / (1024 * 1024)) + " MB are refused") };
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return { failedEntry(path, path + ": cannot open: " + std::strerror(errno)) };
     std::string content;
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0
-           && content.size() <= static_cast<size_t>(maxPuzzleFileBytes))
-        content.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
-        return { failedEntry(path, path + ": cannot read: " + std::strerror(errno)) };
-    if (content.size() > static_cast<size_t>(maxPuzzleFileBytes))
-        return { failedEntry(path,
-                             path + ": the file is larger than the "
-                                 + std::to_string(maxPuzzleFileBytes / (1024 * 1024))
-                                 + " MB a puzzle file may have") };
+    if (std::string error = readPuzzleFileBytes(path, maxPuzzleFileBytes, content); !error.empty())
+        return { failedEntry(path, std::move(error)) };
     return parsePuzzleContent(content, format, path);
 }
 

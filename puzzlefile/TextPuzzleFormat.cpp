@@ -50,7 +50,7 @@ ParseError parseCounts(LineSplitter &lines, int &rows, int &columns)
 // Reads `count` clue lines of rows or columns. The lists grow only as lines
 // arrive, so a tiny file announcing a huge puzzle allocates nothing big
 // before it is rejected.
-ParseError readClueLines(LineSplitter &lines, int count, const char *what,
+ParseError readClueLines(LineSplitter &lines, int count, int length, const char *what,
                          std::vector<std::vector<int>> &lists)
 {
     std::string_view line;
@@ -60,7 +60,7 @@ ParseError readClueLines(LineSplitter &lines, int count, const char *what,
             return lineError(lines.lineNumber() + 1, "file ends before the clue line of " + where);
         lists.emplace_back();
         if (ParseError error = parseClueNumbers(line, lines.lineNumber(), where,
-                                                ClueSeparators::Blanks, lists.back());
+                                                ClueSeparators::Blanks, length, lists.back());
             error.failed())
             return error;
     }
@@ -80,13 +80,14 @@ ParseError parseTextPuzzle(std::string_view content, PuzzleClues &clues)
     PuzzleClues parsed;
     parsed.rows = rows;
     parsed.columns = columns;
-    if (ParseError error = readClueLines(lines, rows, "row", parsed.rowClues); error.failed())
+    if (ParseError error = readClueLines(lines, rows, columns, "row", parsed.rowClues);
+        error.failed())
         return error;
     std::string_view separator;
     if (columns > 0 && !lines.next(separator))
         return lineError(lines.lineNumber() + 1,
                          "file ends before the separator line after the row clues");
-    if (ParseError error = readClueLines(lines, columns, "column", parsed.columnClues);
+    if (ParseError error = readClueLines(lines, columns, rows, "column", parsed.columnClues);
         error.failed())
         return error;
     clues = std::move(parsed);

@@ -51,8 +51,9 @@ ParseError readPuzzleLines(LineSplitter &lines, std::string_view &pending, bool 
         }
         std::vector<std::vector<int>> &lists = isColumn ? clues.columnClues : clues.rowClues;
         lists.emplace_back();
-        if (ParseError error = parseClueNumbers(line, lines.lineNumber(), where,
-                                                ClueSeparators::Blanks, lists.back());
+        if (ParseError error
+            = parseClueNumbers(line, lines.lineNumber(), where, ClueSeparators::Blanks,
+                               tournamentSize, lists.back());
             error.failed())
             return error;
     }
@@ -92,6 +93,14 @@ std::vector<TournamentPuzzle> parseTournamentPuzzles(std::string_view content)
             continue;
         TournamentPuzzle puzzle;
         const int startLine = lines.lineNumber();
+        if (puzzles.size() == static_cast<size_t>(maxTournamentPuzzles)) {
+            puzzle.error
+                = lineError(startLine,
+                            "the file holds more than " + std::to_string(maxTournamentPuzzles)
+                                + " puzzles; the rest is not read");
+            puzzles.push_back(std::move(puzzle));
+            break;
+        }
         if (!isPuzzleStart(text)) {
             puzzle.error = lineError(startLine, "expected a line '$N' that starts a puzzle");
             skipToNextPuzzle(lines, pending, hasPending);

@@ -23,6 +23,10 @@ namespace zd {
 // error, and reading goes on at the next '$' line.
 
 inline constexpr int tournamentSize = 25;
+// Every entry, broken ones too, costs memory, and a file of "$1" lines makes
+// one per three bytes: reading stops after this many with a final entry
+// saying so.
+inline constexpr int maxTournamentPuzzles = 65536;
 
 struct TournamentPuzzle
 {

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need.
+# Installs the Debian packages the build, the tests and the tools need
+# (clang and its libFuzzer for scripts/fuzz.sh).
 # Packages that are already installed are skipped, so a ready machine spends no time here.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgtest-dev libcadical-dev libglpk-dev
+    qt6-base-dev libgtest-dev libbenchmark-dev libcadical-dev libglpk-dev
+    clang-format clang-tidy
     xvfb xauth fonts-liberation poppler-utils
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)"
+cmake --preset plain
+cmake --build --preset plain -j "$(nproc)"
 cd build
 if [ -x ./zdqt ]; then
     exec ./zdqt "$@"

@@ -12,13 +12,17 @@ namespace {
 
 // Programs beyond this many matrix entries take GLPK too long to pay.
 constexpr size_t maxEntries = 400'000;
-// Longest a program may run, however much of the budget is left: the SAT
-// solver still has to be given time when the program proves nothing.
-constexpr double maxSeconds = 2.0;
-// GLPK cannot be interrupted, so it runs in slices of this many milliseconds,
+// Most simplex iterations a program may take per cell of the puzzle,
+// however much of the time limit is left: the SAT solver still has to be
+// given time when the program proves nothing. Counted in iterations, not
+// seconds, so that whether a proof is found does not depend on how busy the
+// machine is. The N-Dom puzzles need 3 to 4 per cell (6,674 on 41x41); a
+// 25x25 puzzle gets 3,125, about what 2 s bought on an idle machine.
+constexpr int iterationsPerCell = 5;
+// GLPK cannot be interrupted, so it runs in slices of this many iterations,
 // each going on from the basis the last one reached; the time limit and the
 // cancel flag are checked in between.
-constexpr double sliceMilliseconds = 250;
+constexpr int sliceIterations = 250;
 
 // The program in the form GLPK loads: columns 1..columnCount (cells first,
 // column c + 1 being cell c, then the block starts), rows 1..rowCount, and
@@ -132,8 +136,9 @@ double dualBound(const Program &program, const std::vector<double> &dual)
 }
 
 // Solves the program; returns the smallest bound the duals give, or a huge
-// value when GLPK did not reach the optimum in time.
-double solvedBound(const Program &program, SolveBudget &budget)
+// value when GLPK did not reach the optimum within its iterations or the
+// time limit.
+double solvedBound(const Program &program, int maxIterations, SolveBudget &budget)
 {
     constexpr double noBound = 1e300;
     glp_term_out(GLP_OFF);
@@ -157,14 +162,13 @@ double solvedBound(const Program &program, SolveBudget &budget)
     glp_smcp parameters;
     glp_init_smcp(&parameters);
     parameters.msg_lev = GLP_MSG_OFF;
-    const double started = budget.elapsedSeconds();
-    int result = GLP_ETMLIM;
-    while (result == GLP_ETMLIM && !budget.exhaustedNow()) {
-        const double left
-            = std::min(maxSeconds - (budget.elapsedSeconds() - started), budget.secondsLeft());
-        if (left < 0.001)
+    int result = GLP_EITLIM;
+    while (result == GLP_EITLIM && !budget.exhaustedNow()) {
+        const int left = maxIterations - glp_get_it_cnt(lp);
+        if (left <= 0)
             break;
-        parameters.tm_lim = static_cast<int>(std::min(sliceMilliseconds, left * 1000));
+        parameters.it_lim = std::min(sliceIterations, left);
+        parameters.tm_lim = static_cast<int>(std::min(budget.secondsLeft() * 1000, 1e9)) + 1;
         result = glp_simplex(lp, &parameters);
     }
     double bound = noBound;
@@ -207,7 +211,7 @@ bool lpProvesUnique(const PuzzleLines &lines, const std::vector<uint8_t> &known,
     for (int line = 0; line < lines.lineCount(); ++line)
         if (!addLine(program, lines, line))
             return false;
-    return solvedBound(program, budget) + filled < 0.5;
+    return solvedBound(program, iterationsPerCell * lines.cellCount(), budget) + filled < 0.5;
 }
 
 } // namespace zd

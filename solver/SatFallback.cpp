@@ -3,6 +3,7 @@
 #include "CellState.h"
 #include "SolveBudget.h"
 
+#include <algorithm>
 #include <cadical.hpp>
 #include <climits>
 #include <initializer_list>
@@ -147,7 +148,7 @@ bool satEncodingFits(const PuzzleLines &lines)
 
 Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                                 SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions,
-                                const std::vector<Implication> &implications)
+                                const std::vector<Implication> &implications, int64_t conflictLimit)
 {
     CaDiCaL::Solver solver;
     solver.set("quiet", 1);
@@ -167,6 +168,8 @@ Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint
     for (const std::vector<uint8_t> &solution : solutions)
         forbid(solver, known, solution);
     while (solutions.size() < 2) {
+        if (conflictLimit >= 0)
+            solver.limit("conflicts", static_cast<int>(std::min<int64_t>(conflictLimit, INT_MAX)));
         const int result = solver.solve();
         if (result == 20)
             break;

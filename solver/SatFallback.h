@@ -34,10 +34,13 @@ bool satEncodingFits(const PuzzleLines &lines);
 
 // Completes `solutions` (solutions found before, if any) to up to two that
 // agree with the known cells (0 unknown, 1 empty, 2 filled) and differ.
-// Returns Stopped when the budget ran out, else Consistent: fewer than two
-// solutions then means there are no more.
+// Returns Stopped when the budget or `conflictLimit` (conflicts per call of
+// the SAT solver, which is called at most twice; negative: none) ran out,
+// else Consistent:
+// fewer than two solutions then means there are no more.
 Outcome satFindUpToTwoSolutions(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                                 SolveBudget &budget, std::vector<std::vector<uint8_t>> &solutions,
-                                const std::vector<Implication> &implications = {});
+                                const std::vector<Implication> &implications = {},
+                                int64_t conflictLimit = -1);
 
 } // namespace zd

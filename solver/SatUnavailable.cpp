@@ -17,7 +17,7 @@ bool satEncodingFits(const PuzzleLines &)
 
 Outcome satFindUpToTwoSolutions(const PuzzleLines &, const std::vector<uint8_t> &, SolveBudget &,
                                 std::vector<std::vector<uint8_t>> &,
-                                const std::vector<Implication> &)
+                                const std::vector<Implication> &, int64_t)
 {
     return Outcome::Stopped;
 }

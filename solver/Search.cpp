@@ -1,6 +1,7 @@
 #include "Search.h"
 
 #include "CellState.h"
+#include "ConflictSearch.h"
 #include "LpUniqueness.h"
 #include "SatFallback.h"
 #include "SolveBudget.h"
@@ -56,13 +57,14 @@ Outcome Search::expandNode(size_t guessMark)
 // of the time.
 Outcome Search::handOver()
 {
+    if (budget.engine() == SolverEngine::Cdcl)
+        return handOverToConflictSearch();
     std::vector<Implication> implications;
     if (prober.listImplications(implications, maxImplications) == Outcome::Stopped)
         return Outcome::Stopped;
     if (found.size() == 1 && lpUsable) {
-        const SolveOptions quickTry = budget.sliceOptions(satQuickTrySeconds);
-        SolveBudget quickBudget(quickTry);
-        if (satFindUpToTwoSolutions(lines, grid.grid(), quickBudget, found, implications)
+        if (satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications,
+                                    satQuickTryConflicts)
             == Outcome::Consistent)
             return Outcome::Consistent;
         if (budget.exhaustedNow())
@@ -103,6 +105,27 @@ Outcome Search::findUpToTwoSolutions()
     }
     grid.undo(startMark);
     return Outcome::Consistent;
+}
+
+// The same order with the conflict-driven search in place of the SAT solver:
+// a short try measured in conflicts, the linear program, then the rest.
+Outcome Search::handOverToConflictSearch()
+{
+    if (found.size() == 1 && lpUsable) {
+        ConflictSearch quick(lines, budget);
+        std::vector<std::vector<uint8_t>> solutions = found;
+        if (quick.findUpToTwoSolutions(grid.grid(), solutions, cdclQuickTryConflicts)
+            == Outcome::Consistent) {
+            found = std::move(solutions);
+            return Outcome::Consistent;
+        }
+        if (budget.exhaustedNow())
+            return Outcome::Stopped;
+        if (lpProvesUnique(lines, grid.grid(), found.front(), budget))
+            return Outcome::Consistent;
+    }
+    ConflictSearch search(lines, budget);
+    return search.findUpToTwoSolutions(grid.grid(), found);
 }
 
 } // namespace zd

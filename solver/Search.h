@@ -52,14 +52,20 @@ private:
     // this many implications (some tens of megabytes in the SAT solver).
     static constexpr size_t maxImplications = 1'000'000;
 
-    // How long the SAT solver may first try to settle a puzzle that search
-    // found one solution of, before the linear program is tried.
-    static constexpr double satQuickTrySeconds = 0.1;
+    // How many conflicts the SAT solver may first spend to settle a puzzle
+    // that search found one solution of, before the linear program is tried
+    // (work, not time: the outcome must not depend on how busy the machine is).
+    static constexpr int64_t satQuickTryConflicts = 2000;
+
+    // The conflict-driven search's short try before the linear program, in
+    // conflicts (work, not time, so the outcome does not depend on load).
+    static constexpr int64_t cdclQuickTryConflicts = 2000;
 
     void pushGuess();
     // Hands the grid search started from to the SAT solver (and the linear
     // program); the result is final.
     Outcome handOver();
+    Outcome handOverToConflictSearch();
     // Propagates and probes below a fresh guess; records a solution if the
     // grid is complete. Returns Consistent when the node needs a new guess.
     Outcome expandNode(size_t guessMark);

@@ -55,8 +55,9 @@ void fillWordPrefix(const int *clues, int clueStep, int clueCount, uint64_t mayB
 bool LineSolver::solveShort(const int *clues, int clueCount, uint64_t filled, uint64_t empty,
                             int lineLength, uint64_t &decidedFilled, uint64_t &decidedEmpty)
 {
-    if (shortPrefix.size() < static_cast<size_t>(2 * (clueCount + 1)))
-        shortPrefix.resize(2 * (clueCount + 1));
+    const size_t rowsNeeded = 2 * (static_cast<size_t>(clueCount) + 1);
+    if (shortPrefix.size() < rowsNeeded)
+        shortPrefix.resize(rowsNeeded);
     uint64_t *rows = shortPrefix.data();
     uint64_t *reversedRows = rows + clueCount + 1;
     const uint64_t cells = (uint64_t { 1 } << lineLength) - 1;

@@ -35,14 +35,6 @@ double SolveBudget::secondsLeft() const
     return std::chrono::duration<double>(deadline - Clock::now()).count();
 }
 
-SolveOptions SolveBudget::sliceOptions(double seconds) const
-{
-    SolveOptions slice;
-    slice.timeLimitSeconds = std::max(std::min(seconds, secondsLeft()), 1e-6);
-    slice.cancel = options.cancel;
-    return slice;
-}
-
 bool SolveBudget::checkNow()
 {
     workSinceCheck = 0;

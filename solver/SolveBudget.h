@@ -29,10 +29,8 @@ public:
     bool isStopped() const { return stopped; }
     // Seconds until the time limit; a very large number without one.
     double secondsLeft() const;
-    // Options for a sub-task of at most `seconds` within this budget: the same
-    // cancel flag, no progress reports.
-    SolveOptions sliceOptions(double seconds) const;
     double elapsedSeconds() const;
+    SolverEngine engine() const { return options.engine; }
 
     // Values the next progress report shows.
     SolveProgress progress;

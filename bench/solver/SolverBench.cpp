@@ -1,7 +1,7 @@
 // Runs the complete solver over folders of .zd puzzles, one puzzle at a time
 // on one core, and prints per folder the verdicts, the grades and the times.
 //
-//   solver_bench [--timeout SECONDS] [--verbose] FOLDER...
+//   solver_bench [--timeout SECONDS] [--engine sat|cdcl] [--verbose] FOLDER...
 
 #include "CMalovanaKrizovkaFromFile.h"
 #include "CompleteSolver.h"
@@ -19,6 +19,8 @@
 using namespace zd;
 
 namespace {
+
+SolverEngine engine = SolverEngine::Sat; // --engine
 
 struct Timing
 {
@@ -59,6 +61,7 @@ void solveOne(const std::filesystem::path &file, double timeout, bool verbose, F
     }
     SolveOptions options;
     options.timeLimitSeconds = timeout;
+    options.engine = engine;
     const SolveResult result = solveCompletely(model, options);
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -110,13 +113,22 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--timeout") == 0 && i + 1 < argc)
             timeout = std::atof(argv[++i]);
-        else if (std::strcmp(argv[i], "--verbose") == 0)
+        else if (std::strcmp(argv[i], "--engine") == 0 && i + 1 < argc) {
+            const std::string name = argv[++i];
+            if (name != "sat" && name != "cdcl") {
+                std::fprintf(stderr, "--engine takes sat or cdcl, not '%s'\n", name.c_str());
+                return 2;
+            }
+            engine = name == "cdcl" ? SolverEngine::Cdcl : SolverEngine::Sat;
+        } else if (std::strcmp(argv[i], "--verbose") == 0)
             verbose = true;
         else
             folders.emplace_back(argv[i]);
     }
     if (folders.empty()) {
-        std::fprintf(stderr, "usage: %s [--timeout SECONDS] [--verbose] FOLDER...\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--timeout SECONDS] [--engine sat|cdcl] [--verbose] FOLDER...\n",
+                     argv[0]);
         return 2;
     }
     for (const std::string &folder : folders) {

@@ -37,9 +37,16 @@ struct SolveProgress
     int64_t searchNodes = 0;
 };
 
+// What finishes a puzzle that search hands over (ConflictSearch.h, SatFallback.h).
+enum class SolverEngine {
+    Sat, // CaDiCaL on a clause encoding of the lines
+    Cdcl, // zd::ConflictSearch: conflict-driven search with exact line reasoning
+};
+
 struct SolveOptions
 {
     double timeLimitSeconds = 0; // 0: no limit
+    SolverEngine engine = SolverEngine::Sat;
     const std::atomic<bool> *cancel = nullptr; // set to true from any thread to stop
     std::function<void(const SolveProgress &)> progress; // called now and then, may be empty
 };

@@ -107,7 +107,6 @@ private slots:
     void droppedFileOpens();
     void recentListKeepsTheLastEightExistingFiles();
     void startedFromTheProjectRootShowsTheSample();
-    void unreadableSampleIsNamed();
 };
 
 void MainWindowFilesTest::everyFormatOpensThroughTheDialog_data()
@@ -282,18 +281,6 @@ void MainWindowFilesTest::startedFromTheProjectRootShowsTheSample()
     zdqt.kill();
     zdqt.waitForFinished(10000);
     QVERIFY2(output.startsWith("1\n"), output.constData());
-}
-
-void MainWindowFilesTest::unreadableSampleIsNamed()
-{
-    AppTree tree;
-    tree.enter();
-    MainWindow window;
-
-    const QString outcome = outcomeLabelOf(window)->text();
-    QVERIFY2(outcome.startsWith(QStringLiteral("Cannot read the sample puzzle: ../zd/orol.zd")),
-             qPrintable(outcome));
-    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
 }
 
 QTEST_MAIN(MainWindowFilesTest)

@@ -79,6 +79,7 @@ private slots:
     void startShowsTheSolvedSampleReady();
     void projectSampleIsSolvedAtStart();
     void startWithoutImagesOrSampleStillOpens();
+    void sampleBeyondTheLimitsIsReportedNotLoaded();
     void ctrlSSolvesTheOpenedPuzzle();
 };
 
@@ -285,12 +286,40 @@ void MainWindowStructureTest::startWithoutImagesOrSampleStillOpens()
     MainWindow window;
     presentMainWindow(window);
 
-    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
+    QCOMPARE(statusOf(window),
+             QStringLiteral("Could not load the sample puzzle: ../zd/orol.zd: cannot open: No "
+                            "such file or directory"));
     QCOMPARE(window.windowTitle(), QStringLiteral("zdQt - ../orol.zd"));
     for (const QAction *action : window.findChildren<QAction *>())
         QVERIFY2(!hasPicture(action->icon()), qPrintable(action->text()));
     QCOMPARE(gridViewOf(window)->model().rowCount(), 0);
     QCOMPARE(gridViewOf(window)->cellSize(), 8);
+}
+
+// A small file announcing 32767 x 32767 cells took 4.8 GB, and a sample linked
+// to /dev/zero grew without end; both are refused and said so.
+void MainWindowStructureTest::sampleBeyondTheLimitsIsReportedNotLoaded()
+{
+    const std::pair<QString, QString> samples[] = {
+        { QStringLiteral("huge"), QStringLiteral("at most 16777216 cells") },
+        { QStringLiteral("/dev/zero"), QStringLiteral("a character device") },
+    };
+    for (const auto &[sample, words] : samples) {
+        AppTree tree;
+        QDir().mkpath(tree.path(QStringLiteral("zd")));
+        if (sample == QStringLiteral("huge"))
+            writeTextFile(tree.path(QStringLiteral("zd/orol.zd")),
+                          "32767 32767\n" + std::string(65535, '\n'));
+        else
+            QVERIFY(QFile::link(sample, tree.path(QStringLiteral("zd/orol.zd"))));
+        tree.enter();
+        MainWindow window;
+        QVERIFY2(statusOf(window).startsWith(
+                     QStringLiteral("Could not load the sample puzzle: ../zd/orol.zd: ")),
+                 qPrintable(statusOf(window)));
+        QVERIFY2(statusOf(window).contains(words), qPrintable(statusOf(window)));
+        QCOMPARE(gridViewOf(window)->model().rowCount(), 0);
+    }
 }
 
 void MainWindowStructureTest::ctrlSSolvesTheOpenedPuzzle()

@@ -11,9 +11,10 @@ namespace {
 
 TEST(ToolOptions, ReadsValuesInBothSpellingsAndKeepsInputsInOrder)
 {
-    const ParsedOptions parsed = parseToolOptions(
-        { "a.zd", "--jobs=3", "--timeout", "2.5", "--method", "line", "-j", "4", "dir",
-          "--format=NIN", "--json", "--brief", "--no-progress", "--", "--odd-name.zd" });
+    const ParsedOptions parsed
+        = parseToolOptions({ "a.zd", "--jobs=3", "--timeout", "2.5", "--method", "line", "-j", "4",
+                             "dir", "--format=NIN", "--json", "--brief", "--no-progress",
+                             "--engine", "cdcl", "--", "--odd-name.zd" });
     ASSERT_EQ(parsed.error, "");
     const ToolOptions &options = parsed.options;
     EXPECT_EQ(options.inputs, (std::vector<std::string> { "a.zd", "dir", "--odd-name.zd" }));
@@ -24,6 +25,7 @@ TEST(ToolOptions, ReadsValuesInBothSpellingsAndKeepsInputsInOrder)
     EXPECT_TRUE(options.json);
     EXPECT_TRUE(options.brief);
     EXPECT_FALSE(options.progress);
+    EXPECT_EQ(options.engine, SolverEngine::Cdcl);
 }
 
 TEST(ToolOptions, RejectsBadCommandLinesWithAReason)
@@ -35,6 +37,7 @@ TEST(ToolOptions, RejectsBadCommandLinesWithAReason)
         { { "a.zd", "-j", "2x" }, "-j takes" },
         { { "a.zd", "--timeout", "-3" }, "--timeout takes" },
         { { "a.zd", "--timeout", "nan" }, "--timeout takes" },
+        { { "a.zd", "--engine", "cadical" }, "--engine takes 'sat' or 'cdcl'" },
         { { "a.zd", "--format", "txt" }, "--format takes one of zd, zdb, non, nin, tcga" },
         { { "a.zd", "--to", "nin" }, "--to takes zd, zdb or non" },
         { { "a.zd", "--to", "non", "--json" }, "--json does not go with --to" },

@@ -17,14 +17,6 @@ using namespace zd;
 
 namespace {
 
-std::vector<std::string> pictureOfCells(const std::vector<uint8_t> &cells, int columns)
-{
-    CellGrid grid;
-    for (uint8_t cell : cells)
-        grid.push_back(static_cast<CellState>(cell));
-    return pictureOf(grid, columns);
-}
-
 std::vector<Implication> implicationsAt(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                                         SolveBudget &budget)
 {

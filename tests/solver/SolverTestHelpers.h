@@ -3,6 +3,7 @@
 #include "CompleteSolver.h"
 #include "PuzzleClues.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -22,6 +23,15 @@ inline SolveResult solvePicture(const std::vector<std::string> &picture)
 // A solver grid as rows of '#', '.' and '?' (undecided).
 inline std::vector<std::string> pictureOf(const CellGrid &grid, int columns)
 {
+    return pictureOfGrid(grid, columns);
+}
+
+// The solver's internal byte grid as rows of '#', '.' and '?'.
+inline std::vector<std::string> pictureOfCells(const std::vector<uint8_t> &cells, int columns)
+{
+    CellGrid grid;
+    for (uint8_t cell : cells)
+        grid.push_back(static_cast<CellState>(cell));
     return pictureOfGrid(grid, columns);
 }
 
