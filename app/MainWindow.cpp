@@ -191,10 +191,12 @@ void MainWindow::loadFile(const QString &fileName)
         if (opener.read(fileName, this)) {
             gridView->loadClues(opener.clues(), encodedName.constData());
             shownName = opener.name();
+            error = gridView->lastLoadError();
         } else if (opener.error().isEmpty()) {
             return; // the user chose no puzzle of the batch
+        } else {
+            error = opener.error();
         }
-        error = opener.error();
     }
     if (!error.isEmpty()) {
         // The view still holds the earlier puzzle; so do the title and the label.
