@@ -75,8 +75,10 @@ MainWindow::MainWindow()
     gridView->load(QFile::encodeName(zd::appFile(samplePuzzlePath)).constData());
     showSolveOutcome(gridView->solve());
     // Without this the window would open on an empty grid without a word.
-    if (const QString error = gridView->lastLoadError(); !error.isEmpty())
-        outcomeLabel->setText(tr("Cannot read the sample puzzle: ") + error);
+    if (const QString error = gridView->lastLoadError(); !error.isEmpty()) {
+        statusBar()->showMessage(tr("Could not load the sample puzzle: %1").arg(error));
+        makeRoomForMessage();
+    }
     gridView->show();
     scrollArea->show();
     setCentralWidget(scrollArea);
@@ -208,10 +210,12 @@ void MainWindow::loadFile(const QString &fileName)
         if (opener.read(fileName, this)) {
             gridView->loadClues(opener.clues(), encodedName.constData());
             shownName = opener.name();
+            error = gridView->lastLoadError();
         } else if (opener.error().isEmpty()) {
             return; // the user chose no puzzle of the batch
+        } else {
+            error = opener.error();
         }
-        error = opener.error();
     }
     if (!error.isEmpty()) {
         // The view still holds the earlier puzzle; so do the title and the label.

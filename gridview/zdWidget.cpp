@@ -94,8 +94,9 @@ bool zdWidget::load(const char *path)
 void zdWidget::loadClues(const zd::PuzzleClues &clues, const char *path)
 {
     puzzle.loadClues(clues, path);
-    loadError.clear();
-    otherCells.reset();
+    loadError = QString::fromLocal8Bit(puzzle.lastError());
+    if (loadError.isEmpty())
+        otherCells.reset();
     updateLayout();
 }
 

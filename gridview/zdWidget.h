@@ -40,7 +40,7 @@ public:
     // lastLoadError() says why.
     bool load(const char *path);
     // Shows clues another format's reader read from `path`, as load() shows a
-    // text puzzle file.
+    // text puzzle file (a puzzle too large is refused: see lastLoadError()).
     void loadClues(const zd::PuzzleClues &clues, const char *path);
     // Runs the line solver; true when it solved the puzzle. The caller repaints.
     bool solve();

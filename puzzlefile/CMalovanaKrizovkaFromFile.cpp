@@ -53,6 +53,8 @@ int CMalovanaKrizovkaFromFile::load(const char *path)
 void CMalovanaKrizovkaFromFile::loadClues(const PuzzleClues &clues, const char *path)
 {
     loadError.clear();
+    if (!acceptsSize(path, clues))
+        return;
     if (keepsPath)
         storedPath = path;
     clues.applyTo(*this);

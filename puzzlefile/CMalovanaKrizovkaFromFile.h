@@ -28,7 +28,8 @@ public:
     virtual int load(const char *path);
 
     // Takes clues another format's reader read from `path`, which is kept
-    // as load() keeps it.
+    // as load() keeps it; refuses, as load() does, a puzzle too large
+    // (lastError() says so and nothing changes).
     void loadClues(const zd::PuzzleClues &clues, const char *path);
 
     // Path of the last text file load() opened; "" before any.

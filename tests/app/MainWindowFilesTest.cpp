@@ -107,7 +107,6 @@ private slots:
     void droppedFileOpens();
     void recentListKeepsTheLastEightExistingFiles();
     void startedFromTheProjectRootShowsTheSample();
-    void unreadableSampleIsNamed();
 };
 
 void MainWindowFilesTest::everyFormatOpensThroughTheDialog_data()
@@ -138,6 +137,12 @@ void MainWindowFilesTest::everyFormatOpensThroughTheDialog_data()
                                          << "";
     QTest::newRow("bad non") << "bad.non" << QByteArray("width 2\nheight 2\nrows\n1\nx\n") << ""
                              << "bad.non:5:";
+    const QByteArray emptyLines = QByteArray("0\n").repeated(5000);
+    QTest::newRow("non beyond the cell limit")
+        << "huge.non"
+        << QByteArray("width 5000\nheight 5000\nrows\n") + emptyLines + "columns\n" + emptyLines
+        << ""
+        << "huge.non: the puzzle has 5000 x 5000 cells";
     QTest::newRow("short zdb") << "bad.zdb" << QByteArray("\x02\0\0\0", 4) << ""
                                << "bad.zdb:";
 }
@@ -282,18 +287,6 @@ void MainWindowFilesTest::startedFromTheProjectRootShowsTheSample()
     zdqt.kill();
     zdqt.waitForFinished(10000);
     QVERIFY2(output.startsWith("1\n"), output.constData());
-}
-
-void MainWindowFilesTest::unreadableSampleIsNamed()
-{
-    AppTree tree;
-    tree.enter();
-    MainWindow window;
-
-    const QString outcome = outcomeLabelOf(window)->text();
-    QVERIFY2(outcome.startsWith(QStringLiteral("Cannot read the sample puzzle: ../zd/orol.zd")),
-             qPrintable(outcome));
-    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
 }
 
 QTEST_MAIN(MainWindowFilesTest)

@@ -191,10 +191,11 @@ void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<double>("density");
     QTest::addColumn<bool>("byClosing");
-    QTest::newRow("Solve completely, Cancel") << "Solve &completely" << 60 << 0.5 << false;
+    QTest::addColumn<int>("stopAfterMs");
+    QTest::newRow("Solve completely, Cancel") << "Solve &completely" << 60 << 0.5 << false << 2000;
     QTest::newRow("Solve completely, closing the window")
-        << "Solve &completely" << 60 << 0.5 << true;
-    QTest::newRow("line Solve, Cancel") << "&Solve" << 400 << 0.6 << false;
+        << "Solve &completely" << 60 << 0.5 << true << 2000;
+    QTest::newRow("line Solve, Cancel") << "&Solve" << 600 << 0.6 << false << 1000;
 }
 
 // The long solve runs for a while, with a timer that measures how regularly
@@ -206,6 +207,7 @@ void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells()
     QFETCH(int, size);
     QFETCH(double, density);
     QFETCH(bool, byClosing);
+    QFETCH(int, stopAfterMs);
     AppTree tree;
     tree.enter();
     const std::vector<std::string> picture = longSolvePicture(size, density);
