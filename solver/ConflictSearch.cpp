@@ -59,12 +59,7 @@ ConflictSearch::ConflictSearch(const PuzzleLines &puzzleLines, SolveBudget &solv
     , levelStamp(static_cast<size_t>(cellCount) + 2, 0)
 {
     trail.reserve(cells.size());
-    size_t offset = 0;
-    for (int line = 0; line < lines.lineCount(); ++line) {
-        lineOffset.push_back(offset);
-        offset += 2 * static_cast<size_t>(LineSolver::wordsFor(lines.lineLength(line)));
-    }
-    lineBits.assign(offset, 0);
+    lineBits.assign(lines.layOutLineBitSets(lineOffset), 0);
     const int longest = std::max(lines.rows(), lines.columns());
     decidedFilled.resize(LineSolver::wordsFor(longest));
     decidedEmpty.resize(LineSolver::wordsFor(longest));

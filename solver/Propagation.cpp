@@ -17,12 +17,7 @@ Propagator::Propagator(const PuzzleLines &puzzleLines, SolveBudget &solveBudget)
     , queued(static_cast<size_t>(puzzleLines.lineCount()), 0)
 {
     trail.reserve(cells.size());
-    size_t offset = 0;
-    for (int line = 0; line < lines.lineCount(); ++line) {
-        lineOffset.push_back(offset);
-        offset += 2 * static_cast<size_t>(LineSolver::wordsFor(lines.lineLength(line)));
-    }
-    lineBits.assign(offset, 0);
+    lineBits.assign(lines.layOutLineBitSets(lineOffset), 0);
     const int longest = std::max(lines.rows(), lines.columns());
     for (auto *set : { &decidedFilled, &decidedEmpty, &partFilled, &partEmpty, &partDecidedFilled,
                        &partDecidedEmpty })

@@ -2,6 +2,7 @@
 
 #include "PuzzleClues.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,6 +36,11 @@ public:
                            : position * columnCount + (line - rowCount);
     }
     int rowOf(int cell) const { return cell / columnCount; }
+    // Lays every line's filled and empty bit sets (LineSolver's words, the
+    // empty set right after the filled one) out in one array: fills
+    // `offsets` with where each line's filled set starts and returns the
+    // array's length in words.
+    size_t layOutLineBitSets(std::vector<size_t> &offsets) const;
     int columnLineOf(int cell) const { return rowCount + cell % columnCount; }
 
 private:
