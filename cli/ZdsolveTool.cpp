@@ -29,6 +29,7 @@ void writeOut(const std::string &text)
 std::vector<std::string> inputPaths(const std::vector<InputFile> &files)
 {
     std::vector<std::string> paths;
+    paths.reserve(files.size());
     for (const InputFile &file : files)
         paths.push_back(file.path);
     return paths;
