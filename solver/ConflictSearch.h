@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace zd {
@@ -16,19 +17,22 @@ class SolveBudget;
 // Conflict-driven search over the cells (`--engine cdcl`): the variables are
 // the cells, the propagator is the exact line solver, and every cell a line
 // forces gets a reason, a few of that line's known cells from which it
-// follows (LineReasons, computed only when a conflict needs it). Conflicts
-// are analysed to first-UIP clauses (minimised against the reasons at hand)
-// with non-chronological backjumping; learned clauses are watched (two
-// literals each) and reduced by glue; branching follows cell activity with
-// phase saving; restarts follow the Luby sequence. For uniqueness the first
-// solution is blocked by a clause over its decisions and the search goes on
-// with everything learned.
+// follows (LineReasons, computed only when a conflict needs it; the earliest
+// cells are preferred). Conflicts are analysed to first-UIP clauses,
+// minimised recursively through the reasons, with non-chronological
+// backjumping; learned clauses are watched (two literals each, with a
+// blocking literal) and reduced by glue; branching follows cell activity,
+// towards the target phases (those of the longest conflict-free trail since
+// the last restart) or else the saved ones; restarts follow the Luby
+// sequence. For uniqueness the first solution is blocked by a clause over
+// its decisions and the search goes on with everything learned.
 //
-// Cost: a line solve per changed line as in propagation, plus, per conflict,
-// a reason for each line-forced cell the analysis meets (a few dozen
-// feasibility checks of one line each); that is about half the time. It
-// sees lines, not counts: puzzles whose uniqueness rests on counting over
-// the whole grid (the N-Dom family) take it as long as the SAT solver.
+// Cost: a line solve per changed line as in propagation, plus, per
+// conflict, a reason for each line-forced cell the analysis and the
+// minimisation meet (a few dozen feasibility checks of one line each); that
+// and the clause propagation take about a third of the time each. It sees
+// lines, not counts: puzzles whose uniqueness rests on counting over the
+// whole grid (the N-Dom family) take it as long as the SAT solver.
 //
 // Literals: 2 x cell + 1 for "filled", 2 x cell for "empty".
 class ConflictSearch
@@ -59,6 +63,13 @@ private:
         float activity = 0;
         bool learned = false;
     };
+    // A clause watched by one of its literals, with another of its literals
+    // (the blocker) to look at first.
+    struct Watch
+    {
+        int clause;
+        int blocker;
+    };
     static constexpr int noReason = -1;
     // Reasons: noReason (decision or given), clause index >= 0, or
     // lineReason(line) for a cell a line forced.
@@ -77,10 +88,14 @@ private:
     void explainLine(int line, int forcedCell, size_t trailLimit, std::vector<int> &out);
     void analyse(std::vector<int> &conflict, std::vector<int> &learned, int &backLevel);
     void minimise(std::vector<int> &learned);
+    bool followsFromClause(int cell);
+    void markFailed(int cell);
+    bool failMinimise();
     int addClause(std::vector<int> literals, bool learned);
     void attach(int clause);
     void reduceLearned();
     void bumpCell(int cell);
+    void keepTargetPhases();
     int pickBranch();
     void heapInsert(int cell);
     void heapUp(int position);
@@ -102,7 +117,7 @@ private:
     std::vector<size_t> levelStart;
     size_t clauseHead = 0; // next trail literal whose watches to visit
     std::vector<Clause> clauses;
-    std::vector<std::vector<int>> watches; // by literal that turned false
+    std::vector<std::vector<Watch>> watches; // by literal that turned false
     std::vector<uint64_t> lineBits;
     std::vector<size_t> lineOffset;
     std::vector<uint64_t> decidedFilled;
@@ -115,14 +130,17 @@ private:
     std::vector<int> scratchReason;
     std::vector<uint8_t> lineStates;
     std::vector<int> candidates;
-    std::vector<int> ordered;
     std::vector<int> keptPositions;
     std::vector<uint8_t> seen;
+    std::vector<std::pair<int, int>> minimiseStack; // cell, next reason literal
+    std::vector<int> minimiseTouched;
     std::vector<double> activity;
     double activityStep = 1;
     std::vector<int> heap;
     std::vector<int> heapPosition;
     std::vector<uint8_t> savedPhase;
+    std::vector<uint8_t> targetPhase;
+    size_t targetTrail = 0; // trail length the target phases come from
     std::vector<int> levelStamp;
     int stamp = 0;
     int64_t conflictCount = 0;
