@@ -86,6 +86,10 @@ private:
     // The false literals that force `cell` (from its reason), into `out`.
     const std::vector<int> &reasonOf(int cell);
     void explainLine(int line, int forcedCell, size_t trailLimit, std::vector<int> &out);
+    void explainShortLine(int line, int forcedCell, size_t trailLimit);
+    void explainLongLine(int line, int forcedCell, size_t trailLimit);
+    void sortCandidatesLatestFirst(int line);
+    void failExplanation();
     void analyse(std::vector<int> &conflict, std::vector<int> &learned, int &backLevel);
     void minimise(std::vector<int> &learned);
     bool followsFromClause(int cell);

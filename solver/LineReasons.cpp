@@ -134,6 +134,19 @@ void LineReasons::shrinkBits(const int *clues, int clueCount, uint64_t &filled, 
     shrinkBits(clues, clueCount, filled, empty, length, candidates, middle, to, kept);
 }
 
+bool LineReasons::shrinkShort(const int *clues, int clueCount, uint64_t &filled, uint64_t &empty,
+                              int length, const std::vector<int> &candidates,
+                              std::vector<int> &kept)
+{
+    kept.clear();
+    ++checkCount;
+    if (feasibleBits(clues, clueCount, filled, empty, length))
+        return false;
+    if (!candidates.empty())
+        shrinkBits(clues, clueCount, filled, empty, length, candidates, 0, candidates.size(), kept);
+    return true;
+}
+
 void LineReasons::shrink(const int *clues, int clueCount, std::vector<uint8_t> &states,
                          const std::vector<int> &candidates, std::vector<int> &kept)
 {

@@ -26,6 +26,13 @@ public:
     void shrink(const int *clues, int clueCount, std::vector<uint8_t> &states,
                 const std::vector<int> &candidates, std::vector<int> &kept);
 
+    // The same for a line shorter than 64 cells given as two masks (bit i:
+    // position i known filled / empty); `filled` and `empty` come back
+    // holding the fixed cells and the reason. False, with nothing kept, when
+    // the line is feasible as given.
+    bool shrinkShort(const int *clues, int clueCount, uint64_t &filled, uint64_t &empty, int length,
+                     const std::vector<int> &candidates, std::vector<int> &kept);
+
     // True when the blocks fit the states.
     bool feasible(const int *clues, int clueCount, const uint8_t *states, int length);
 
