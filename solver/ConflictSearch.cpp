@@ -254,11 +254,17 @@ void ConflictSearch::explainLine(int line, int forcedCell, size_t trailLimit, st
     budget.exhausted();
 }
 
+// Sorts on keys that carry the trail index above the position, so the
+// comparisons read no tables.
 void ConflictSearch::sortCandidatesLatestFirst(int line)
 {
-    std::sort(candidates.begin(), candidates.end(), [&](int a, int b) {
-        return trailIndex[lines.cellAt(line, a)] > trailIndex[lines.cellAt(line, b)];
-    });
+    sortKeys.clear();
+    for (int position : candidates)
+        sortKeys.push_back((static_cast<uint64_t>(trailIndex[lines.cellAt(line, position)]) << 32)
+                           | static_cast<uint32_t>(position));
+    std::sort(sortKeys.begin(), sortKeys.end(), std::greater<>());
+    for (size_t i = 0; i < sortKeys.size(); ++i)
+        candidates[i] = static_cast<int>(sortKeys[i] & 0xffffffffu);
 }
 
 void ConflictSearch::explainShortLine(int line, int forcedCell, size_t trailLimit)

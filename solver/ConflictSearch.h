@@ -134,6 +134,7 @@ private:
     std::vector<int> scratchReason;
     std::vector<uint8_t> lineStates;
     std::vector<int> candidates;
+    std::vector<uint64_t> sortKeys;
     std::vector<int> keptPositions;
     std::vector<uint8_t> seen;
     std::vector<std::pair<int, int>> minimiseStack; // cell, next reason literal
