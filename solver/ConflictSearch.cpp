@@ -34,6 +34,8 @@ int64_t luby(int64_t index)
 
 // Conflicts per unit of the Luby sequence between restarts.
 constexpr int64_t restartUnit = 100;
+// Conflicts in the first focused mode; each mode after is twice as long.
+constexpr int64_t firstModeConflicts = 1000;
 // Decay of the cells' activity per conflict.
 constexpr double activityDecay = 0.95;
 
@@ -612,6 +614,21 @@ int ConflictSearch::heapPop()
     return top;
 }
 
+// Alternates between a focused mode that branches on the saved phases and
+// a stable one that branches towards the target phases, each twice as long
+// as the one before (1,000 conflicts first). Target phases alone found the
+// first solution of tournament puzzles with half the conflicts but lost on
+// random 60x60 puzzles (3 of 20 answered in 10 s against 6 with the
+// switching).
+void ConflictSearch::switchModeWhenDue()
+{
+    if (conflictCount < modeEnd)
+        return;
+    stableMode = !stableMode;
+    modeLength = modeLength == 0 ? firstModeConflicts : 2 * modeLength;
+    modeEnd = conflictCount + modeLength;
+}
+
 // The target phases are those of the longest run of assignments without a
 // conflict since the last restart: branching towards them steers the search
 // back to the largest consistent part of the grid it has seen, which finds
@@ -693,6 +710,7 @@ PropagationResult ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t
             ++conflictCount;
             ++conflictsSinceRestart;
             keepTargetPhases();
+            switchModeWhenDue();
             int conflictLevel = 0;
             for (int literal : conflict)
                 conflictLevel = std::max(conflictLevel, level[literal >> 1]);
@@ -735,7 +753,7 @@ PropagationResult ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t
         ++decisionCount;
         levelStart.push_back(trail.size());
         const uint8_t phase
-            = targetPhase[cell] != CellUnknown ? targetPhase[cell] : savedPhase[cell];
+            = stableMode && targetPhase[cell] != CellUnknown ? targetPhase[cell] : savedPhase[cell];
         assign(literalOf(cell, phase), noReason);
     }
     return PropagationResult::Consistent;

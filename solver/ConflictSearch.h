@@ -22,9 +22,10 @@ class SolveBudget;
 // minimised recursively through the reasons, with non-chronological
 // backjumping; learned clauses are watched (two literals each, with a
 // blocking literal) and reduced by glue; branching follows cell activity,
-// towards the target phases (those of the longest conflict-free trail since
-// the last restart) or else the saved ones; restarts follow the Luby
-// sequence. For uniqueness the first solution is blocked by a clause over
+// with the saved phases in a focused mode and towards the target phases
+// (those of the longest conflict-free trail since the last restart) in a
+// stable mode, the two alternating in growing spans; restarts follow the
+// Luby sequence. For uniqueness the first solution is blocked by a clause over
 // its decisions and the search goes on with everything learned.
 //
 // Cost: a line solve per changed line as in propagation, plus, per
@@ -100,6 +101,7 @@ private:
     void reduceLearned();
     void bumpCell(int cell);
     void keepTargetPhases();
+    void switchModeWhenDue();
     int pickBranch();
     void heapInsert(int cell);
     void heapUp(int position);
@@ -146,6 +148,9 @@ private:
     std::vector<uint8_t> savedPhase;
     std::vector<uint8_t> targetPhase;
     size_t targetTrail = 0; // trail length the target phases come from
+    bool stableMode = true; // branching towards the target phases
+    int64_t modeLength = 0; // conflicts the current mode lasts
+    int64_t modeEnd = 0; // conflict count at which it switches
     std::vector<int> levelStamp;
     int stamp = 0;
     int64_t conflictCount = 0;
