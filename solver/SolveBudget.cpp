@@ -10,8 +10,9 @@ constexpr std::chrono::milliseconds reportInterval { 100 };
 
 } // namespace
 
-SolveBudget::SolveBudget(const SolveOptions &solveOptions)
+SolveBudget::SolveBudget(const SolveOptions &solveOptions, RaceEntry entry)
     : options(solveOptions)
+    , race(entry)
     , started(Clock::now())
     , nextReport(started + reportInterval)
 {
@@ -40,6 +41,8 @@ bool SolveBudget::checkNow()
     workSinceCheck = 0;
     const Clock::time_point now = Clock::now();
     if (options.cancel && options.cancel->load(std::memory_order_relaxed))
+        stopped = true;
+    if (race.raceOver && race.raceOver->load(std::memory_order_relaxed))
         stopped = true;
     if (hasDeadline && now >= deadline)
         stopped = true;

@@ -1,0 +1,93 @@
+#include "Portfolio.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace zd {
+
+namespace {
+
+SolverEngine otherEngine(SolverEngine engine)
+{
+    return engine == SolverEngine::Sat ? SolverEngine::Cdcl : SolverEngine::Sat;
+}
+
+// Searcher 0 runs as the one-thread solve does; 1 the other engine; from 2
+// on the engines alternate, each pair with a seed of its own.
+SolveOptions searcherOptions(const SolveOptions &options, int index)
+{
+    SolveOptions own = options;
+    own.threads = 1;
+    if (index % 2 == 1)
+        own.engine = otherEngine(options.engine);
+    if (index > 0)
+        own.progress = nullptr; // the caller's callback need not be thread-safe
+    return own;
+}
+
+struct Searcher
+{
+    SolveOptions options;
+    RaceEntry entry;
+    SolveResult result;
+    std::exception_ptr failure;
+};
+
+// Runs searcher 0 on the calling thread and the others on threads of their
+// own; returns when every one has ended.
+void runSearchers(int count, const std::function<void(int)> &run, std::atomic<bool> &raceOver)
+{
+    std::vector<std::jthread> threads; // joined when they go, on every way out
+    threads.reserve(static_cast<size_t>(count - 1));
+    try {
+        for (int index = 1; index < count; ++index)
+            threads.emplace_back(run, index);
+    } catch (...) {
+        raceOver.store(true); // the threads that did start end soon
+        throw;
+    }
+    run(0);
+}
+
+} // namespace
+
+void solveAsPortfolio(const SolveOptions &options, const PortfolioSolve &solve, SolveResult &result)
+{
+    const int count = std::max(options.threads, 1);
+    std::atomic<bool> raceOver { false };
+    std::atomic<int> winner { -1 };
+    std::vector<Searcher> searchers;
+    searchers.reserve(static_cast<size_t>(count));
+    for (int index = 0; index < count; ++index) {
+        const uint32_t seed = static_cast<uint32_t>(index / 2);
+        searchers.push_back({ searcherOptions(options, index), { seed, &raceOver }, result, {} });
+    }
+    const auto run = [&](int index) {
+        Searcher &searcher = searchers[static_cast<size_t>(index)];
+        try {
+            SolveBudget budget(searcher.options, searcher.entry);
+            solve(budget, searcher.result);
+        } catch (...) {
+            searcher.failure = std::current_exception();
+            return;
+        }
+        int none = -1;
+        if (searcher.result.verdict != Verdict::Undecided
+            && winner.compare_exchange_strong(none, index))
+            raceOver.store(true);
+    };
+    runSearchers(count, run, raceOver);
+    const int won = winner.load();
+    if (won < 0) {
+        for (const Searcher &searcher : searchers)
+            if (searcher.failure)
+                std::rethrow_exception(searcher.failure);
+    }
+    result = std::move(searchers[static_cast<size_t>(won < 0 ? 0 : won)].result);
+}
+
+} // namespace zd
