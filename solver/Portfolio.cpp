@@ -64,7 +64,8 @@ void solveAsPortfolio(const SolveOptions &options, const PortfolioSolve &solve, 
     searchers.reserve(static_cast<size_t>(count));
     for (int index = 0; index < count; ++index) {
         const uint32_t seed = static_cast<uint32_t>(index / 2);
-        searchers.push_back({ searcherOptions(options, index), { seed, &raceOver }, result, {} });
+        searchers.push_back(
+            { searcherOptions(options, index), { index, seed, &raceOver }, result, {} });
     }
     const auto run = [&](int index) {
         Searcher &searcher = searchers[static_cast<size_t>(index)];

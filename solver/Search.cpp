@@ -15,7 +15,9 @@ Search::Search(const PuzzleLines &puzzleLines, Propagator &propagator, Prober &c
     : lines(puzzleLines)
     , focusLines(static_cast<size_t>(puzzleLines.lineCount()), 0)
     , satUsable(satFallbackAvailable() && satEncodingFits(puzzleLines))
-    , lpUsable(lpUniquenessAvailable())
+    // A GLPK built without thread-local state serves one thread at a time:
+    // in a portfolio only searcher 0 may use it then.
+    , lpUsable(lpUniquenessAvailable() && (solveBudget.searcher() == 0 || lpUniquenessPerThread()))
     , grid(propagator)
     , prober(cellProber)
     , budget(solveBudget)

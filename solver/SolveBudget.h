@@ -9,10 +9,12 @@
 namespace zd {
 
 // What sets one searcher of a portfolio (Portfolio.h) apart from the
-// one-thread solve: a seed for its engine's choices (0: the engine's own
-// defaults) and the flag the winner sets to stop the others.
+// one-thread solve: its place (0 for the one-thread solve), a seed for its
+// engine's choices (0: the engine's own defaults) and the flag the winner
+// sets to stop the others.
 struct RaceEntry
 {
+    int searcher = 0;
     uint32_t seed = 0;
     const std::atomic<bool> *raceOver = nullptr;
 };
@@ -41,6 +43,7 @@ public:
     double secondsLeft() const;
     double elapsedSeconds() const;
     SolverEngine engine() const { return options.engine; }
+    int searcher() const { return race.searcher; }
     uint32_t seed() const { return race.seed; }
 
     // Values the next progress report shows.

@@ -60,7 +60,7 @@ std::vector<size_t> seededCounts(const PuzzleClues &clues)
     const SolveOptions options;
     std::vector<size_t> counts;
     for (uint32_t seed = 1; seed <= 3; ++seed) {
-        SolveBudget budget(options, { seed, nullptr });
+        SolveBudget budget(options, { 0, seed, nullptr });
         std::vector<std::vector<uint8_t>> solutions;
         ConflictSearch(lines, budget).findUpToTwoSolutions(nothingKnown, solutions);
         counts.push_back(solutions.size());
