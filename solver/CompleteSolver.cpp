@@ -1,7 +1,6 @@
 #include "CompleteSolver.h"
 
 #include "GridVerification.h"
-#include "Portfolio.h"
 #include "Probing.h"
 #include "Propagation.h"
 #include "PuzzleLines.h"
@@ -97,12 +96,7 @@ SolveResult solveCompletely(const PuzzleClues &clues, const SolveOptions &option
     result.columns = std::max(0, clues.columns);
     PuzzleLines lines;
     result.problem = lines.readFrom(clues);
-    if (result.problem.empty() && options.threads > 1)
-        solveAsPortfolio(
-            options,
-            [&lines](SolveBudget &own, SolveResult &outcome) { solveLines(lines, own, outcome); },
-            result);
-    else if (result.problem.empty())
+    if (result.problem.empty())
         solveLines(lines, budget, result);
     else
         result.verdict = Verdict::None;

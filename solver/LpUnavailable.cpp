@@ -9,11 +9,6 @@ bool lpUniquenessAvailable()
     return false;
 }
 
-bool lpUniquenessPerThread()
-{
-    return false;
-}
-
 bool lpProvesUnique(const PuzzleLines &, const std::vector<uint8_t> &, const std::vector<uint8_t> &,
                     SolveBudget &)
 {

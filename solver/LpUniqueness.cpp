@@ -193,11 +193,6 @@ bool lpUniquenessAvailable()
     return true;
 }
 
-bool lpUniquenessPerThread()
-{
-    return glp_config("TLS") != nullptr;
-}
-
 bool lpProvesUnique(const PuzzleLines &lines, const std::vector<uint8_t> &known,
                     const std::vector<uint8_t> &solution, SolveBudget &budget)
 {

@@ -25,9 +25,6 @@ class SolveBudget;
 
 // True when the library was built with GLPK.
 bool lpUniquenessAvailable();
-// True when GLPK keeps its state per thread (built with thread-local
-// storage), so that several threads may solve programs at once.
-bool lpUniquenessPerThread();
 
 // True when the relaxation, with the `known` cells (0 unknown, 1 empty, 2
 // filled) fixed, proves `solution` the only solution. False when it does not,

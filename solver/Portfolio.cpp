@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
-#include <functional>
 #include <thread>
 #include <vector>
 
@@ -16,8 +15,8 @@ SolverEngine otherEngine(SolverEngine engine)
     return engine == SolverEngine::Sat ? SolverEngine::Cdcl : SolverEngine::Sat;
 }
 
-// Searcher 0 runs as the one-thread solve does; 1 the other engine; from 2
-// on the engines alternate, each pair with a seed of its own.
+// Searcher 0 runs as the one-thread hand-over does; 1 the other engine; from
+// 2 on the engines alternate, each pair with a seed of its own.
 SolveOptions searcherOptions(const SolveOptions &options, int index)
 {
     SolveOptions own = options;
@@ -33,7 +32,6 @@ struct Searcher
 {
     SolveOptions options;
     RaceEntry entry;
-    SolveResult result;
     std::exception_ptr failure;
 };
 
@@ -55,9 +53,9 @@ void runSearchers(int count, const std::function<void(int)> &run, std::atomic<bo
 
 } // namespace
 
-void solveAsPortfolio(const SolveOptions &options, const PortfolioSolve &solve, SolveResult &result)
+int raceSearches(SolveBudget &budget, const RacedSearch &search)
 {
-    const int count = std::max(options.threads, 1);
+    const int count = std::max(budget.threads(), 1);
     std::atomic<bool> raceOver { false };
     std::atomic<int> winner { -1 };
     std::vector<Searcher> searchers;
@@ -65,20 +63,19 @@ void solveAsPortfolio(const SolveOptions &options, const PortfolioSolve &solve, 
     for (int index = 0; index < count; ++index) {
         const uint32_t seed = static_cast<uint32_t>(index / 2);
         searchers.push_back(
-            { searcherOptions(options, index), { index, seed, &raceOver }, result, {} });
+            { searcherOptions(budget.solveOptions(), index), { seed, &raceOver }, {} });
     }
     const auto run = [&](int index) {
         Searcher &searcher = searchers[static_cast<size_t>(index)];
+        bool decided = false;
         try {
-            SolveBudget budget(searcher.options, searcher.entry);
-            solve(budget, searcher.result);
+            SolveBudget own(budget, searcher.options, searcher.entry);
+            decided = search(index, own);
         } catch (...) {
             searcher.failure = std::current_exception();
-            return;
         }
         int none = -1;
-        if (searcher.result.verdict != Verdict::Undecided
-            && winner.compare_exchange_strong(none, index))
+        if (decided && winner.compare_exchange_strong(none, index))
             raceOver.store(true);
     };
     runSearchers(count, run, raceOver);
@@ -88,7 +85,7 @@ void solveAsPortfolio(const SolveOptions &options, const PortfolioSolve &solve, 
             if (searcher.failure)
                 std::rethrow_exception(searcher.failure);
     }
-    result = std::move(searchers[static_cast<size_t>(won < 0 ? 0 : won)].result);
+    return won;
 }
 
 } // namespace zd

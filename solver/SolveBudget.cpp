@@ -24,6 +24,16 @@ SolveBudget::SolveBudget(const SolveOptions &solveOptions, RaceEntry entry)
     }
 }
 
+SolveBudget::SolveBudget(const SolveBudget &outer, const SolveOptions &own, RaceEntry entry)
+    : progress(outer.progress)
+    , options(own)
+    , race(entry)
+    , started(outer.started)
+    , deadline(outer.deadline)
+    , nextReport(outer.nextReport)
+    , hasDeadline(outer.hasDeadline)
+{ }
+
 double SolveBudget::elapsedSeconds() const
 {
     return std::chrono::duration<double>(Clock::now() - started).count();

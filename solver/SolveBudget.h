@@ -9,12 +9,10 @@
 namespace zd {
 
 // What sets one searcher of a portfolio (Portfolio.h) apart from the
-// one-thread solve: its place (0 for the one-thread solve), a seed for its
-// engine's choices (0: the engine's own defaults) and the flag the winner
-// sets to stop the others.
+// one-thread solve: a seed for its engine's choices (0: the engine's own
+// defaults) and the flag the winner sets to stop the others.
 struct RaceEntry
 {
-    int searcher = 0;
     uint32_t seed = 0;
     const std::atomic<bool> *raceOver = nullptr;
 };
@@ -25,6 +23,9 @@ class SolveBudget
 {
 public:
     explicit SolveBudget(const SolveOptions &options, RaceEntry entry = {});
+    // A portfolio searcher's own budget under `outer`: the same start, time
+    // limit and progress values, with its own options and entry.
+    SolveBudget(const SolveBudget &outer, const SolveOptions &own, RaceEntry entry);
 
     // Counts one unit of work; true once the time is up or the caller cancelled.
     bool exhausted()
@@ -43,7 +44,8 @@ public:
     double secondsLeft() const;
     double elapsedSeconds() const;
     SolverEngine engine() const { return options.engine; }
-    int searcher() const { return race.searcher; }
+    int threads() const { return options.threads; }
+    const SolveOptions &solveOptions() const { return options; }
     uint32_t seed() const { return race.seed; }
 
     // Values the next progress report shows.
