@@ -22,7 +22,8 @@ namespace zd {
 // is the spread between searchers (the time to a first solution varies
 // widely with engine, phase and order); the cost is one copy of the
 // search's memory per thread. Puzzles that line reasoning, probing or the
-// first guesses settle never start a thread.
+// first guesses settle never start a thread. The helpers run at a lower
+// priority, so that on a busy machine they take little from searcher 0.
 
 // One searcher's run under its own budget; true when it decided.
 using RacedSearch = std::function<bool(int searcher, SolveBudget &own)>;

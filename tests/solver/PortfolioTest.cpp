@@ -62,11 +62,13 @@ std::vector<size_t> seededCounts(const PuzzleClues &clues)
     for (uint32_t seed = 1; seed <= 3; ++seed) {
         SolveBudget budget(options, { seed, nullptr });
         std::vector<std::vector<uint8_t>> solutions;
-        ConflictSearch(lines, budget).findUpToTwoSolutions(nothingKnown, solutions);
+        EXPECT_EQ(ConflictSearch(lines, budget).findUpToTwoSolutions(nothingKnown, solutions),
+                  PropagationResult::Consistent);
         counts.push_back(solutions.size());
         solutions.clear();
         if (satFallbackAvailable()) {
-            satFindUpToTwoSolutions(lines, nothingKnown, budget, solutions);
+            EXPECT_EQ(satFindUpToTwoSolutions(lines, nothingKnown, budget, solutions),
+                      PropagationResult::Consistent);
             counts.push_back(solutions.size());
         }
     }
