@@ -42,7 +42,8 @@ struct Searcher
 
 // The helpers give way to searcher 0 where cores are scarce: on a busy
 // machine the race then costs the one-thread solve little, while on idle
-// cores the helpers run at full speed all the same.
+// cores the helpers run at full speed all the same. Not the idle scheduling
+// class: a stopped helper must still get to run to end, and the join waits.
 void yieldToSearcherZero()
 {
 #ifdef __linux__
