@@ -49,7 +49,8 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome)
 }
 
 PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds,
-                                      const std::atomic<bool> *cancel, SolverEngine engine)
+                                      const std::atomic<bool> *cancel, SolverEngine engine,
+                                      int threads)
 {
     PuzzleOutcome outcome;
     if (outcomeWithoutSolving(entry, outcome))
@@ -59,6 +60,7 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
     options.timeLimitSeconds = timeoutSeconds;
     options.cancel = cancel;
     options.engine = engine;
+    options.threads = threads;
     const SolveResult result = solveCompletely(entry.clues, options);
     outcome.seconds = secondsSince(start);
     outcome.name = entry.name;

@@ -21,7 +21,7 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome);
 // `cancel` (may be null) stops it from another thread or a signal handler.
 PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSeconds,
                                       const std::atomic<bool> *cancel = nullptr,
-                                      SolverEngine engine = SolverEngine::Sat);
+                                      SolverEngine engine = SolverEngine::Sat, int threads = 1);
 
 // Runs the model's line-by-line solver. The "1"/"0" lines it prints on
 // standard output are caught and kept in passLines, so that they reach the

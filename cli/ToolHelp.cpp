@@ -34,7 +34,12 @@ Options:
                       '#' and '.'), other (for multiple), known (for timeout),
                       error (for error); the summary goes to standard error
   --brief             only the verdict line of each puzzle, no grid
-  -j, --jobs N        solve N puzzles at once (default: one per core)
+  -j, --jobs N        solve N puzzles at once (default: one per core, or one
+                      per N cores with --threads N)
+  --threads N         race N differently configured searches on each puzzle,
+                      on N threads; the first to decide wins (default 1). The
+                      verdict is the same; of several solutions, which two
+                      are shown may differ from run to run
   --timeout S         give up on a puzzle after S seconds (default 0: no limit)
   --engine sat|cdcl   what finishes a puzzle that search hands over: the SAT
                       solver (default) or the conflict-driven line search

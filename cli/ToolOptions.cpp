@@ -8,6 +8,8 @@ namespace zd {
 namespace {
 
 constexpr int maxJobs = 1024;
+// Each searcher of a portfolio holds its own copy of the search's memory.
+constexpr int maxThreads = 64;
 
 // Splits "--name=value" into name and value; other arguments come back whole.
 void splitInlineValue(const std::string &argument, std::string &name,
@@ -23,13 +25,13 @@ void splitInlineValue(const std::string &argument, std::string &name,
     }
 }
 
-bool parseJobs(const std::string &text, int &jobs)
+bool parseCount(const std::string &text, int most, int &count)
 {
     int value = 0;
     const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (code != std::errc() || end != text.data() + text.size() || value < 1 || value > maxJobs)
+    if (code != std::errc() || end != text.data() + text.size() || value < 1 || value > most)
         return false;
-    jobs = value;
+    count = value;
     return true;
 }
 
@@ -68,9 +70,13 @@ std::string applyValue(const std::string &name, const std::string &value, ToolOp
             return name + " needs a file or folder name";
         options.outputPath = value;
     } else if (name == "-j" || name == "--jobs") {
-        if (!parseJobs(value, options.jobs))
+        if (!parseCount(value, maxJobs, options.jobs))
             return name + " takes a whole number from 1 to " + std::to_string(maxJobs) + ", not '"
                 + value + "'";
+    } else if (name == "--threads") {
+        if (!parseCount(value, maxThreads, options.threads))
+            return "--threads takes a whole number from 1 to " + std::to_string(maxThreads)
+                + ", not '" + value + "'";
     } else if (name == "--timeout") {
         if (!parseSeconds(value, options.timeoutSeconds))
             return "--timeout takes seconds (0 for no limit), not '" + value + "'";
@@ -89,7 +95,7 @@ bool takesValue(const std::string &name)
 {
     return name == "--method" || name == "--format" || name == "--to" || name == "-o"
         || name == "--output" || name == "-j" || name == "--jobs" || name == "--timeout"
-        || name == "--engine";
+        || name == "--engine" || name == "--threads";
 }
 
 // Applies an option without a value; false when the name is unknown.

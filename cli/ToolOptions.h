@@ -26,7 +26,8 @@ struct ToolOptions
     bool brief = false; // one line per puzzle, no grid
     bool progress = true; // a progress bar, shown only when standard error is a terminal
     bool help = false;
-    int jobs = 0; // 0: one per core
+    int jobs = 0; // 0: one per core, or per --threads cores
+    int threads = 1; // --threads: searches racing on each puzzle
     double timeoutSeconds = 0; // 0: no limit
     SolverEngine engine = SolverEngine::Sat; // --engine: what finishes hard puzzles
 };

@@ -12,6 +12,7 @@
 #include "StandardOutput.h"
 #include "ToolOptions.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <thread>
@@ -35,10 +36,11 @@ std::vector<std::string> inputPaths(const std::vector<InputFile> &files)
     return paths;
 }
 
-int defaultJobs()
+// One job per core, or per `threads` cores when each puzzle takes that many.
+int defaultJobs(int threads)
 {
-    const unsigned cores = std::thread::hardware_concurrency();
-    return cores == 0 ? 1 : static_cast<int>(cores);
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    return std::max(1, cores / std::max(threads, 1));
 }
 
 // Solves one entry; a failure inside the solver (such as running out of
@@ -55,7 +57,7 @@ SolveOne solverFor(const ToolOptions &options)
             if (options.method == SolveMethod::Line)
                 return solveWithLineLogic(entry);
             return solveWithCompleteSolver(entry, options.timeoutSeconds, &interruptionFlag(),
-                                           options.engine);
+                                           options.engine, options.threads);
         } catch (const std::exception &failure) {
             PuzzleOutcome outcome;
             outcome.name = entry.name;
@@ -72,7 +74,7 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
     // to the one thread that writes the reports.
     const int jobs = options.method == SolveMethod::Line ? 1
         : options.jobs > 0                               ? options.jobs
-                                                         : defaultJobs();
+                                                         : defaultJobs(options.threads);
     ProgressBar bar(stderr, options.progress && isatty(STDERR_FILENO));
     RunSummary summary;
     const auto deliver = [&](size_t, PuzzleOutcome &&outcome) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 
 namespace zd {
 namespace {
@@ -67,6 +68,12 @@ ConflictSearch::ConflictSearch(const PuzzleLines &puzzleLines, SolveBudget &solv
     decidedEmpty.resize(LineSolver::wordsFor(longest));
     for (int cell = 0; cell < cellCount; ++cell)
         heapInsert(cell);
+    // A portfolio's seeded searcher (Portfolio.h) starts from its own phases.
+    if (budget.seed() != 0) {
+        std::mt19937 phaseDraw(budget.seed());
+        for (int cell = 0; cell < cellCount; ++cell)
+            savedPhase[cell] = (phaseDraw() & 1) != 0 ? CellFilled : CellEmpty;
+    }
 }
 
 int ConflictSearch::value(int literal) const

@@ -157,6 +157,14 @@ PropagationResult satFindUpToTwoSolutions(const PuzzleLines &lines,
     // Tuned for satisfiable formulas: most puzzles that reach the fallback
     // have solutions (often many), and the search for them dominates.
     solver.configure("sat");
+    // A portfolio's seeded searchers (Portfolio.h) differ in their first
+    // phase and shuffle their variable order, so that each walks its own path.
+    if (budget.seed() != 0) {
+        solver.set("seed", static_cast<int>(budget.seed()));
+        solver.set("phase", budget.seed() % 2 == 0 ? 1 : 0);
+        solver.set("shuffle", 1);
+        solver.set("shufflerandom", 1);
+    }
     BudgetTerminator terminator(budget);
     solver.connect_terminator(&terminator);
     LineEncoder encoder(solver, lines.cellCount());

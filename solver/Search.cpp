@@ -3,6 +3,7 @@
 #include "CellState.h"
 #include "ConflictSearch.h"
 #include "LpUniqueness.h"
+#include "Portfolio.h"
 #include "SatFallback.h"
 #include "SolveBudget.h"
 
@@ -57,22 +58,44 @@ PropagationResult Search::expandNode(size_t guessMark)
 // of the time.
 PropagationResult Search::handOver()
 {
-    if (budget.engine() == SolverEngine::Cdcl)
-        return handOverToConflictSearch();
     std::vector<Implication> implications;
-    if (prober.listImplications(implications, maxImplications) == PropagationResult::Stopped)
+    if ((budget.engine() == SolverEngine::Sat || budget.threads() > 1)
+        && prober.listImplications(implications, maxImplications) == PropagationResult::Stopped)
         return PropagationResult::Stopped;
-    if (found.size() == 1 && lpUsable) {
-        if (satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications,
+    if (budget.threads() < 2)
+        return finish(budget, grid.grid(), found, implications, true);
+    // Only searcher 0 tries the linear program: the others spend the time
+    // searching in their own ways.
+    std::vector<std::vector<std::vector<uint8_t>>> answers(static_cast<size_t>(budget.threads()),
+                                                           found);
+    const int winner = raceSearches(budget, [&](int searcher, SolveBudget &own) {
+        return finish(own, grid.grid(), answers[static_cast<size_t>(searcher)], implications,
+                      searcher == 0)
+            == PropagationResult::Consistent;
+    });
+    if (winner < 0)
+        return PropagationResult::Stopped;
+    found = std::move(answers[static_cast<size_t>(winner)]);
+    return PropagationResult::Consistent;
+}
+
+PropagationResult Search::finish(SolveBudget &own, const std::vector<uint8_t> &known,
+                                 std::vector<std::vector<uint8_t>> &solutions,
+                                 const std::vector<Implication> &implications, bool withLp) const
+{
+    if (own.engine() == SolverEngine::Cdcl)
+        return finishWithConflictSearch(own, known, solutions, withLp);
+    if (solutions.size() == 1 && withLp && lpUsable) {
+        if (satFindUpToTwoSolutions(lines, known, own, solutions, implications,
                                     satQuickTryConflicts)
             == PropagationResult::Consistent)
             return PropagationResult::Consistent;
-        if (budget.exhaustedNow())
+        if (own.exhaustedNow())
             return PropagationResult::Stopped;
-        if (lpProvesUnique(lines, grid.grid(), found.front(), budget))
+        if (lpProvesUnique(lines, known, solutions.front(), own))
             return PropagationResult::Consistent;
     }
-    return satFindUpToTwoSolutions(lines, grid.grid(), budget, found, implications);
+    return satFindUpToTwoSolutions(lines, known, own, solutions, implications);
 }
 
 PropagationResult Search::findUpToTwoSolutions()
@@ -109,23 +132,26 @@ PropagationResult Search::findUpToTwoSolutions()
 
 // The same order with the conflict-driven search in place of the SAT solver:
 // a short try measured in conflicts, the linear program, then the rest.
-PropagationResult Search::handOverToConflictSearch()
+PropagationResult Search::finishWithConflictSearch(SolveBudget &own,
+                                                   const std::vector<uint8_t> &known,
+                                                   std::vector<std::vector<uint8_t>> &solutions,
+                                                   bool withLp) const
 {
-    if (found.size() == 1 && lpUsable) {
-        ConflictSearch quick(lines, budget);
-        std::vector<std::vector<uint8_t>> solutions = found;
-        if (quick.findUpToTwoSolutions(grid.grid(), solutions, cdclQuickTryConflicts)
+    if (solutions.size() == 1 && withLp && lpUsable) {
+        ConflictSearch quick(lines, own);
+        std::vector<std::vector<uint8_t>> tried = solutions;
+        if (quick.findUpToTwoSolutions(known, tried, cdclQuickTryConflicts)
             == PropagationResult::Consistent) {
-            found = std::move(solutions);
+            solutions = std::move(tried);
             return PropagationResult::Consistent;
         }
-        if (budget.exhaustedNow())
+        if (own.exhaustedNow())
             return PropagationResult::Stopped;
-        if (lpProvesUnique(lines, grid.grid(), found.front(), budget))
+        if (lpProvesUnique(lines, known, solutions.front(), own))
             return PropagationResult::Consistent;
     }
-    ConflictSearch search(lines, budget);
-    return search.findUpToTwoSolutions(grid.grid(), found);
+    ConflictSearch search(lines, own);
+    return search.findUpToTwoSolutions(known, solutions);
 }
 
 } // namespace zd

@@ -63,9 +63,17 @@ private:
 
     void pushGuess();
     // Hands the grid search started from to the SAT solver (and the linear
-    // program); the result is final.
+    // program), or with several threads to a portfolio (Portfolio.h); the
+    // result is final.
     PropagationResult handOver();
-    PropagationResult handOverToConflictSearch();
+    // One hand-over under `own` budget and engine, from the `known` cells:
+    // completes `solutions`. The linear program is tried only `withLp`.
+    PropagationResult finish(SolveBudget &own, const std::vector<uint8_t> &known,
+                             std::vector<std::vector<uint8_t>> &solutions,
+                             const std::vector<Implication> &implications, bool withLp) const;
+    PropagationResult finishWithConflictSearch(SolveBudget &own, const std::vector<uint8_t> &known,
+                                               std::vector<std::vector<uint8_t>> &solutions,
+                                               bool withLp) const;
     // Propagates and probes below a fresh guess; records a solution if the
     // grid is complete. Returns Consistent when the node needs a new guess.
     PropagationResult expandNode(size_t guessMark);

@@ -10,8 +10,9 @@ constexpr std::chrono::milliseconds reportInterval { 100 };
 
 } // namespace
 
-SolveBudget::SolveBudget(const SolveOptions &solveOptions)
+SolveBudget::SolveBudget(const SolveOptions &solveOptions, RaceEntry entry)
     : options(solveOptions)
+    , race(entry)
     , started(Clock::now())
     , nextReport(started + reportInterval)
 {
@@ -22,6 +23,16 @@ SolveBudget::SolveBudget(const SolveOptions &solveOptions)
                        std::chrono::duration<double>(options.timeLimitSeconds));
     }
 }
+
+SolveBudget::SolveBudget(const SolveBudget &outer, const SolveOptions &own, RaceEntry entry)
+    : progress(outer.progress)
+    , options(own)
+    , race(entry)
+    , started(outer.started)
+    , deadline(outer.deadline)
+    , nextReport(outer.nextReport)
+    , hasDeadline(outer.hasDeadline)
+{ }
 
 double SolveBudget::elapsedSeconds() const
 {
@@ -40,6 +51,8 @@ bool SolveBudget::checkNow()
     workSinceCheck = 0;
     const Clock::time_point now = Clock::now();
     if (options.cancel && options.cancel->load(std::memory_order_relaxed))
+        stopped = true;
+    if (race.raceOver && race.raceOver->load(std::memory_order_relaxed))
         stopped = true;
     if (hasDeadline && now >= deadline)
         stopped = true;

@@ -2,17 +2,30 @@
 
 #include "CompleteSolver.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 
 namespace zd {
+
+// What sets one searcher of a portfolio (Portfolio.h) apart from the
+// one-thread solve: a seed for its engine's choices (0: the engine's own
+// defaults) and the flag the winner sets to stop the others.
+struct RaceEntry
+{
+    uint32_t seed = 0;
+    const std::atomic<bool> *raceOver = nullptr;
+};
 
 // Time limit, cancellation and progress reports for one solve. The clock is
 // read only every few hundred line solves, so checking stays cheap.
 class SolveBudget
 {
 public:
-    explicit SolveBudget(const SolveOptions &options);
+    explicit SolveBudget(const SolveOptions &options, RaceEntry entry = {});
+    // A portfolio searcher's own budget under `outer`: the same start, time
+    // limit and progress values, with its own options and entry.
+    SolveBudget(const SolveBudget &outer, const SolveOptions &own, RaceEntry entry);
 
     // Counts one unit of work; true once the time is up or the caller cancelled.
     bool exhausted()
@@ -31,6 +44,9 @@ public:
     double secondsLeft() const;
     double elapsedSeconds() const;
     SolverEngine engine() const { return options.engine; }
+    int threads() const { return options.threads; }
+    const SolveOptions &solveOptions() const { return options; }
+    uint32_t seed() const { return race.seed; }
 
     // Values the next progress report shows.
     SolveProgress progress;
@@ -41,6 +57,7 @@ private:
     using Clock = std::chrono::steady_clock;
     static constexpr int checkInterval = 256;
     const SolveOptions &options;
+    RaceEntry race;
     Clock::time_point started;
     Clock::time_point deadline;
     Clock::time_point nextReport;

@@ -1,7 +1,8 @@
 // Runs the complete solver over folders of .zd puzzles, one puzzle at a time
-// on one core, and prints per folder the verdicts, the grades and the times.
+// on one core (or on N racing threads with --threads N), and prints per
+// folder the verdicts, the grades and the times.
 //
-//   solver_bench [--timeout SECONDS] [--engine sat|cdcl] [--verbose] FOLDER...
+//   solver_bench [--timeout SECONDS] [--engine sat|cdcl] [--threads N] [--verbose] FOLDER...
 
 #include "CMalovanaKrizovkaFromFile.h"
 #include "CompleteSolver.h"
@@ -21,6 +22,7 @@ using namespace zd;
 namespace {
 
 SolverEngine engine = SolverEngine::Sat; // --engine
+int threads = 1; // --threads
 
 struct Timing
 {
@@ -62,6 +64,7 @@ void solveOne(const std::filesystem::path &file, double timeout, bool verbose, F
     SolveOptions options;
     options.timeLimitSeconds = timeout;
     options.engine = engine;
+    options.threads = threads;
     const SolveResult result = solveCompletely(model, options);
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -120,6 +123,12 @@ int main(int argc, char **argv)
                 return 2;
             }
             engine = name == "cdcl" ? SolverEngine::Cdcl : SolverEngine::Sat;
+        } else if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
+            threads = std::atoi(argv[++i]);
+            if (threads < 1 || threads > 64) {
+                std::fprintf(stderr, "--threads takes 1 to 64\n");
+                return 2;
+            }
         } else if (std::strcmp(argv[i], "--verbose") == 0)
             verbose = true;
         else
@@ -127,7 +136,8 @@ int main(int argc, char **argv)
     }
     if (folders.empty()) {
         std::fprintf(stderr,
-                     "usage: %s [--timeout SECONDS] [--engine sat|cdcl] [--verbose] FOLDER...\n",
+                     "usage: %s [--timeout SECONDS] [--engine sat|cdcl] [--threads N] [--verbose] "
+                     "FOLDER...\n",
                      argv[0]);
         return 2;
     }

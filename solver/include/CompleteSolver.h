@@ -47,6 +47,9 @@ struct SolveOptions
 {
     double timeLimitSeconds = 0; // 0: no limit
     SolverEngine engine = SolverEngine::Sat;
+    // Searches racing on this many threads, each configured differently; the
+    // first to decide wins. Below 2: the one search, on the calling thread.
+    int threads = 1;
     const std::atomic<bool> *cancel = nullptr; // set to true from any thread to stop
     std::function<void(const SolveProgress &)> progress; // called now and then, may be empty
 };

@@ -14,7 +14,7 @@ TEST(ToolOptions, ReadsValuesInBothSpellingsAndKeepsInputsInOrder)
     const ParsedOptions parsed
         = parseToolOptions({ "a.zd", "--jobs=3", "--timeout", "2.5", "--method", "line", "-j", "4",
                              "dir", "--format=NIN", "--json", "--brief", "--no-progress",
-                             "--engine", "cdcl", "--", "--odd-name.zd" });
+                             "--engine", "cdcl", "--threads=3", "--", "--odd-name.zd" });
     ASSERT_EQ(parsed.error, "");
     const ToolOptions &options = parsed.options;
     EXPECT_EQ(options.inputs, (std::vector<std::string> { "a.zd", "dir", "--odd-name.zd" }));
@@ -26,6 +26,7 @@ TEST(ToolOptions, ReadsValuesInBothSpellingsAndKeepsInputsInOrder)
     EXPECT_TRUE(options.brief);
     EXPECT_FALSE(options.progress);
     EXPECT_EQ(options.engine, SolverEngine::Cdcl);
+    EXPECT_EQ(options.threads, 3);
 }
 
 TEST(ToolOptions, RejectsBadCommandLinesWithAReason)
@@ -38,6 +39,10 @@ TEST(ToolOptions, RejectsBadCommandLinesWithAReason)
         { { "a.zd", "--timeout", "-3" }, "--timeout takes" },
         { { "a.zd", "--timeout", "nan" }, "--timeout takes" },
         { { "a.zd", "--engine", "cadical" }, "--engine takes 'sat' or 'cdcl'" },
+        { { "a.zd", "--threads" }, "--threads needs a value" },
+        { { "a.zd", "--threads", "0" }, "--threads takes a whole number from 1 to 64, not '0'" },
+        { { "a.zd", "--threads=65" }, "--threads takes" },
+        { { "a.zd", "--threads", "two" }, "--threads takes" },
         { { "a.zd", "--format", "txt" }, "--format takes one of zd, zdb, non, nin, tcga" },
         { { "a.zd", "--to", "nin" }, "--to takes zd, zdb or non" },
         { { "a.zd", "--to", "non", "--json" }, "--json does not go with --to" },

@@ -85,8 +85,8 @@ TEST(ZdsolveRun, HelpDocumentsOptionsFormatsAndExitCodes)
     const RunResult run = runZdsolveProgram({ "--help" });
     EXPECT_EQ(run.exitCode, 0);
     for (const char *word : { "--method line", "--format", "--json", "--to zd|zdb|non", "--jobs",
-                              "--timeout", "-o, --output", "--brief", "--no-progress", "tcga",
-                              "nin", "non", "zdb", "Exit status", "  64  " })
+                              "--threads", "--timeout", "-o, --output", "--brief", "--no-progress",
+                              "tcga", "nin", "non", "zdb", "Exit status", "  64  " })
         EXPECT_TRUE(contains(run.out, word)) << word;
 }
 
