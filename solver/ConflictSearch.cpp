@@ -438,7 +438,7 @@ void ConflictSearch::minimise(std::vector<int> &learned)
 bool ConflictSearch::followsFromClause(int start)
 {
     minimiseStack.clear();
-    minimiseStack.push_back({ start, 0 });
+    minimiseStack.emplace_back(start, 0);
     while (!minimiseStack.empty()) {
         auto &[cell, next] = minimiseStack.back();
         if (stopped)
@@ -454,7 +454,7 @@ bool ConflictSearch::followsFromClause(int start)
                 markFailed(other);
                 return failMinimise();
             }
-            minimiseStack.push_back({ other, 0 });
+            minimiseStack.emplace_back(other, 0);
             descended = true;
             break;
         }
