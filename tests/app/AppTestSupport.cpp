@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QStatusBar>
 
 using namespace zd;
@@ -76,6 +77,13 @@ void AppTree::enter()
     QDir::setCurrent(path(QStringLiteral("run")));
 }
 
+const std::vector<std::string> solvablePicture = {
+    "##.##",
+    "#...#",
+    "#####",
+    "..#..",
+};
+
 std::string puzzleTextOf(const std::vector<std::string> &picture)
 {
     return formatTextPuzzle(PuzzleClues::fromPicture(picture));
@@ -126,6 +134,22 @@ std::function<void(QWidget *)> cancelDialog()
     return [](QWidget *dialog) {
         static_cast<QDialog *>(dialog)->reject();
     };
+}
+
+bool openPuzzle(MainWindow &window, const QString &fileName)
+{
+    ModalAnswer answer(chooseFile(fileName));
+    actionNamed(window, QStringLiteral("&Open..."))->trigger();
+    return answer.answered();
+}
+
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(120000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QAction *actionNamed(MainWindow &window, const QString &text)

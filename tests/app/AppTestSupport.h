@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -43,6 +44,9 @@ private:
     QString previousDirectory;
 };
 
+// A small picture whose clues line solving alone completes.
+extern const std::vector<std::string> solvablePicture;
+
 // Text of a puzzle file whose only solution is the picture ('#' filled).
 std::string puzzleTextOf(const std::vector<std::string> &picture);
 void writeTextFile(const QString &path, const std::string &content);
@@ -70,6 +74,10 @@ private:
 // Answers a file dialog by typing `fileName` (absolute) and accepting it.
 std::function<void(QWidget *)> chooseFile(const QString &fileName);
 std::function<void(QWidget *)> cancelDialog();
+// Opens `fileName` through File > Open...; false when no dialog came.
+bool openPuzzle(MainWindow &window, const QString &fileName);
+// Standard output of an external tool run to its end (empty if it hangs).
+QString runTool(const QString &tool, const QStringList &arguments);
 
 QAction *actionNamed(MainWindow &window, const QString &text);
 zdWidget *gridViewOf(MainWindow &window);

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
@@ -20,13 +19,6 @@
 using namespace zd;
 
 namespace {
-
-const std::vector<std::string> solvablePicture = {
-    "##.##",
-    "#...#",
-    "#####",
-    "..#..",
-};
 
 // Two pictures share these clues, so no cell can be decided.
 const std::vector<std::string> ambiguousPicture = {
@@ -36,22 +28,6 @@ const std::vector<std::string> ambiguousPicture = {
 
 // Rows count 2 filled cells, columns 3.
 const std::string unequalTotals = "2 2\n1\n1\n\n2\n1\n";
-
-bool openPuzzle(MainWindow &window, const QString &fileName)
-{
-    ModalAnswer answer(chooseFile(fileName));
-    actionNamed(window, QStringLiteral("&Open..."))->trigger();
-    return answer.answered();
-}
-
-QString runTool(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QList<QWidget *> helpWindows()
 {

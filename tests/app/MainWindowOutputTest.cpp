@@ -19,7 +19,6 @@
 #include <QPicture>
 #include <QPointer>
 #include <QPrinter>
-#include <QProcess>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
@@ -29,13 +28,6 @@
 using namespace zd;
 
 namespace {
-
-const std::vector<std::string> solvablePicture = {
-    "##.##",
-    "#...#",
-    "#####",
-    "..#..",
-};
 
 // Answers the modal dialogs that open one after another, in order.
 class DialogSequence : public QObject
@@ -76,20 +68,6 @@ std::function<void(QWidget *)> chooseNumber(int value)
 QString toolPath(const char *name)
 {
     return QStandardPaths::findExecutable(QLatin1String(name));
-}
-
-QByteArray runTool(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished(120000);
-    return process.readAllStandardOutput();
-}
-
-void openPuzzle(MainWindow &window, const QString &fileName)
-{
-    ModalAnswer answer(chooseFile(fileName));
-    actionNamed(window, QStringLiteral("&Open..."))->trigger();
 }
 
 QPicture pictureOf(const std::function<void(QPainter &)> &paint)
@@ -171,7 +149,7 @@ void MainWindowOutputTest::largePrintFitsOnePage()
     const QString puzzle = tree.path(QStringLiteral("wide.zd"));
     writeTextFile(puzzle, puzzleTextOf(picture));
     MainWindow window;
-    openPuzzle(window, puzzle);
+    QVERIFY(openPuzzle(window, puzzle));
     const QString typed = tree.path(QStringLiteral("wide print"));
     const QString pdf = typed + QStringLiteral(".pdf");
 

@@ -55,13 +55,6 @@ QString writePuzzle(AppTree &tree, const QString &name, const std::string &text)
     return path;
 }
 
-bool openPuzzle(MainWindow &window, const QString &fileName)
-{
-    ModalAnswer answer(chooseFile(fileName));
-    actionNamed(window, QStringLiteral("&Open..."))->trigger();
-    return answer.answered();
-}
-
 QAction *solveCompletelyAction(MainWindow &window)
 {
     return window.findChild<QAction *>(QStringLiteral("solveCompletelyAct"));

@@ -85,11 +85,7 @@ void MainWindowZoomTest::zoomKeepsItsPlace()
     MainWindow window;
     window.resize(600, 600);
     window.show();
-    {
-        ModalAnswer answer(chooseFile(puzzle));
-        actionNamed(window, QStringLiteral("&Open..."))->trigger();
-        QVERIFY(answer.answered());
-    }
+    QVERIFY(openPuzzle(window, puzzle));
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     zdWidget *view = gridViewOf(window);
@@ -128,11 +124,7 @@ void MainWindowZoomTest::fitShowsA512PuzzleWhole()
     MainWindow window;
     window.resize(1280, 1024);
     window.show();
-    {
-        ModalAnswer answer(chooseFile(puzzle));
-        actionNamed(window, QStringLiteral("&Open..."))->trigger();
-        QVERIFY(answer.answered());
-    }
+    QVERIFY(openPuzzle(window, puzzle));
     zdWidget *view = gridViewOf(window);
     window.findChild<QAction *>(QStringLiteral("fitAct"))->trigger();
 
