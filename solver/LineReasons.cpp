@@ -151,22 +151,8 @@ void LineReasons::shrink(const int *clues, int clueCount, std::vector<uint8_t> &
                          const std::vector<int> &candidates, std::vector<int> &kept)
 {
     kept.clear();
-    if (candidates.empty())
-        return;
-    const int length = static_cast<int>(states.size());
-    if (length >= 64) {
+    if (!candidates.empty())
         shrinkRange(clues, clueCount, states, candidates, 0, candidates.size(), kept);
-        return;
-    }
-    uint64_t filled = 0;
-    uint64_t empty = 0;
-    for (int i = 0; i < length; ++i) {
-        if (states[i] == CellFilled)
-            filled |= uint64_t { 1 } << i;
-        else if (states[i] == CellEmpty)
-            empty |= uint64_t { 1 } << i;
-    }
-    shrinkBits(clues, clueCount, filled, empty, length, candidates, 0, candidates.size(), kept);
 }
 
 } // namespace zd

@@ -22,11 +22,12 @@ public:
     // lists the positions that may go into the reason, most wanted to be
     // dropped first; the other known positions stay fixed (cells known for
     // good, which no reason needs to name). The line must be infeasible as
-    // given. Leaves in `kept` the candidates the contradiction needs.
+    // given. Leaves in `kept` the candidates the contradiction needs. Any
+    // length; shrinkShort is the faster form for lines under 64 cells.
     void shrink(const int *clues, int clueCount, std::vector<uint8_t> &states,
                 const std::vector<int> &candidates, std::vector<int> &kept);
 
-    // The same for a line shorter than 64 cells given as two masks (bit i:
+    // The same for a line shorter than 64 cells, given as two masks (bit i:
     // position i known filled / empty); `filled` and `empty` come back
     // holding the fixed cells and the reason. False, with nothing kept, when
     // the line is feasible as given.
