@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,9 +39,16 @@ int writeAll(int fd, std::string_view content)
     return 0;
 }
 
+std::string cannotWrite(const std::string &path, int reason)
+{
+    return path + ": cannot write: " + std::strerror(reason);
+}
+
 } // namespace
 
-bool writeFileAtomically(const std::string &path, std::string_view content, std::string &error)
+bool writeFileAtomically(const std::string &path,
+                         const std::function<bool(const std::string &, std::string &)> &write,
+                         std::string &error)
 {
     const std::filesystem::path target(path);
     const std::filesystem::path folder
@@ -49,21 +57,38 @@ bool writeFileAtomically(const std::string &path, std::string_view content, std:
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        error = path + ": cannot write: " + std::strerror(errno);
+        error = cannotWrite(path, errno);
         return false;
     }
     int reason = ::fchmod(fd, newFileMode()) == 0 ? 0 : errno;
-    if (reason == 0)
-        reason = writeAll(fd, content);
     if (::close(fd) != 0 && reason == 0)
         reason = errno;
-    if (reason == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)
-        reason = errno;
-    if (reason == 0)
+    std::string writerError;
+    const bool written = reason == 0 && write(temporary, writerError);
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0)
         return true;
+    if (written)
+        reason = errno;
     ::unlink(temporary.c_str());
-    error = path + ": cannot write: " + std::strerror(reason);
+    error = reason != 0 || writerError.empty() ? cannotWrite(path, reason != 0 ? reason : EIO)
+                                               : writerError;
     return false;
+}
+
+bool writeFileAtomically(const std::string &path, std::string_view content, std::string &error)
+{
+    return writeFileAtomically(
+        path,
+        [path, content](const std::string &temporary, std::string &why) {
+            const int fd = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            int reason = fd < 0 ? errno : writeAll(fd, content);
+            if (fd >= 0 && ::close(fd) != 0 && reason == 0)
+                reason = errno;
+            if (reason != 0)
+                why = cannotWrite(path, reason);
+            return reason == 0;
+        },
+        error);
 }
 
 } // namespace zd
