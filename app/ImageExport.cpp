@@ -1,7 +1,7 @@
 #include "ImageExport.h"
 
 #include "AtomicFileWrite.h"
-#include "zdWidget.h"
+#include "PuzzleDrawing.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -24,9 +24,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("ImageExport", text);
 }
 
-bool writePng(const zdWidget &view, int cellSize, QIODevice &device, QString &error)
+bool writePng(const PuzzleDrawing &drawing, int cellSize, QIODevice &device, QString &error)
 {
-    QImage image(view.sizeAt(cellSize), QImage::Format_RGB32);
+    QImage image(drawing.sizeAt(cellSize), QImage::Format_RGB32);
     if (image.isNull()) {
         error = tr("Not enough memory for an image of that size");
         return false;
@@ -34,7 +34,7 @@ bool writePng(const zdWidget &view, int cellSize, QIODevice &device, QString &er
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        view.paintPuzzleAt(&painter, cellSize);
+        drawing.paintAt(painter, cellSize);
     }
     QImageWriter writer(&device, "png");
     if (!writer.write(image)) {
@@ -44,33 +44,33 @@ bool writePng(const zdWidget &view, int cellSize, QIODevice &device, QString &er
     return true;
 }
 
-bool writeSvg(const zdWidget &view, int cellSize, QIODevice &device, QString &error)
+bool writeSvg(const PuzzleDrawing &drawing, int cellSize, QIODevice &device, QString &error)
 {
-    const QSize size = view.sizeAt(cellSize);
+    const QSize size = drawing.sizeAt(cellSize);
     QSvgGenerator generator;
     generator.setOutputDevice(&device);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(QFileInfo(QFile::decodeName(view.model().filePath())).completeBaseName());
+    generator.setTitle(drawing.title);
     QPainter painter;
     if (!painter.begin(&generator)) {
         error = tr("The SVG image could not be started");
         return false;
     }
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    view.paintPuzzleAt(&painter, cellSize);
+    drawing.paintAt(painter, cellSize);
     return painter.end();
 }
 
 } // namespace
 
-QString exportGridImage(const zdWidget &view, int cellSize, const QString &fileName)
+QString exportGridImage(const PuzzleDrawing &drawing, int cellSize, const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     const bool png = suffix == QLatin1String("png");
     if (!png && suffix != QLatin1String("svg"))
         return tr("Images are written as .png or .svg files");
-    const QSize size = view.sizeAt(cellSize);
+    const QSize size = drawing.sizeAt(cellSize);
     if (png
         && (size.width() > largestSide || size.height() > largestSide
             || qint64(size.width()) * size.height() > largestArea))
@@ -78,8 +78,8 @@ QString exportGridImage(const zdWidget &view, int cellSize, const QString &fileN
             .arg(size.width())
             .arg(size.height());
     return writeFileAtomically(fileName, [&](QIODevice &device, QString &error) {
-        return png ? writePng(view, cellSize, device, error)
-                   : writeSvg(view, cellSize, device, error);
+        return png ? writePng(drawing, cellSize, device, error)
+                   : writeSvg(drawing, cellSize, device, error);
     });
 }
 

@@ -1,9 +1,10 @@
-#include "SolveRunner.h"
+#include "JobRunner.h"
 
 #include <QEvent>
-#include <QEventLoop>
 #include <QThread>
-#include <memory>
+#include <algorithm>
+#include <exception>
+#include <new>
 
 namespace zd {
 
@@ -13,65 +14,140 @@ constexpr int progressIntervalMs = 100;
 
 } // namespace
 
-SolveRunner::SolveRunner(QObject *parent)
+struct JobRunner::Job
+{
+    Work work;
+    SolveControl control;
+    Finish finish;
+    QString error; // set when the work threw
+    std::unique_ptr<QThread> thread;
+};
+
+JobRunner::JobRunner(QObject *parent)
     : QObject(parent)
 {
+    startTimer.setSingleShot(true);
+    connect(&startTimer, &QTimer::timeout, this, &JobRunner::startPending);
     progressTimer.setInterval(progressIntervalMs);
-    connect(&progressTimer, &QTimer::timeout, this, &SolveRunner::reportProgress);
+    connect(&progressTimer, &QTimer::timeout, this, &JobRunner::reportProgress);
 }
 
-SolveRunner::~SolveRunner()
+JobRunner::~JobRunner()
 {
-    // A run's frame lives on the stack of run(), which waits for its thread;
-    // cancelling here only shortens that wait should a run still be unwinding.
-    cancel();
+    pending.reset();
+    current.reset();
+    for (const std::shared_ptr<Job> &job : winding)
+        job->control.cancel = true;
+    for (const std::shared_ptr<Job> &job : winding)
+        job->thread->wait();
 }
 
-void SolveRunner::run(const std::function<void(SolveControl &)> &work)
+void JobRunner::request(Work work, int delayMs)
 {
-    cancel();
-    Frame frame;
-    frame.outer = current;
-    current = &frame;
-    if (frame.outer == nullptr)
-        emit runningChanged(true);
+    dropJobs();
+    pending = std::make_shared<Job>();
+    pending->work = std::move(work);
+    startTimer.start(std::max(0, delayMs));
+    setRunning(true);
+}
+
+void JobRunner::startPending()
+{
+    if (!pending)
+        return;
+    current = std::move(pending);
+    ++started;
+    const std::shared_ptr<Job> job = current;
+    // A plain pointer: `winding` keeps the job alive until its thread ended,
+    // and a shared one would keep the job, its thread and this function
+    // alive through each other.
+    Job *const work = job.get();
+    job->thread.reset(QThread::create([work] {
+        try {
+            work->finish = work->work(work->control);
+        } catch (const std::bad_alloc &) {
+            work->error = tr("not enough memory");
+        } catch (const std::exception &failure) {
+            work->error = QString::fromLocal8Bit(failure.what());
+        }
+    }));
+    // Queued: the thread's own signal, handled here on the GUI thread.
+    connect(job->thread.get(), &QThread::finished, this, [this, work] { threadEnded(work); });
+    winding.push_back(job);
+    job->thread->start();
     progressTimer.start();
+}
 
-    std::unique_ptr<QThread> thread(QThread::create([&work, &frame] { work(frame.control); }));
-    QEventLoop loop;
-    connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    thread->start();
-    loop.exec();
-    // The loop also ends when the application quits: then stop the solve
-    // rather than leave its thread behind. Either way the thread has ended
-    // before its results are read.
-    if (!thread->isFinished())
-        frame.control.cancel = true;
-    thread->wait();
+void JobRunner::threadEnded(Job *ended)
+{
+    const auto found = std::find_if(winding.begin(), winding.end(),
+                                    [ended](const auto &job) { return job.get() == ended; });
+    if (found == winding.end())
+        return;
+    const std::shared_ptr<Job> job = *found;
+    winding.erase(found);
+    job->thread->wait();
+    if (job != current)
+        return; // replaced or discarded: its result is not wanted
+    current.reset();
+    progressTimer.stop();
+    if (!pending)
+        setRunning(false);
+    if (!job->error.isEmpty()) {
+        emit failed(job->error);
+        return;
+    }
+    if (job->finish)
+        job->finish();
+    emit finished(job->control.cancelled());
+}
 
-    current = frame.outer;
-    if (current == nullptr) {
+void JobRunner::cancel()
+{
+    if (pending) {
+        // Not started yet: there is nothing done to show.
+        discard();
+        return;
+    }
+    if (current)
+        current->control.cancel = true;
+}
+
+void JobRunner::discard()
+{
+    dropJobs();
+    setRunning(false);
+}
+
+void JobRunner::dropJobs()
+{
+    startTimer.stop();
+    pending.reset();
+    if (current) {
+        current->control.cancel = true;
+        current.reset();
         progressTimer.stop();
-        emit runningChanged(false);
     }
 }
 
-void SolveRunner::cancel()
+void JobRunner::setRunning(bool on)
 {
-    for (Frame *frame = current; frame != nullptr; frame = frame->outer)
-        frame->control.cancel = true;
+    if (on == running)
+        return;
+    running = on;
+    emit runningChanged(on);
 }
 
-bool SolveRunner::eventFilter(QObject *watched, QEvent *event)
+bool JobRunner::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Close)
         cancel();
     return QObject::eventFilter(watched, event);
 }
 
-void SolveRunner::reportProgress()
+void JobRunner::reportProgress()
 {
-    if (current == nullptr)
+    if (!current)
         return;
     const SolveControl &control = current->control;
     emit progressed(control.decidedCells.load(), control.totalCells.load(),

@@ -1,14 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QThread;
 
 namespace zd {
 
-// What a running solve shares with the window: the flag that stops it and
+// What a running job shares with the window: the flag that stops it and
 // the progress it has made, written by the worker and read by the GUI.
 struct SolveControl
 {
@@ -20,46 +25,67 @@ struct SolveControl
     bool cancelled() const { return cancel.load(std::memory_order_relaxed); }
 };
 
-// SolveRunner: runs one solve at a time on a worker thread while the GUI
-// thread keeps turning its event loop, so the window repaints, scrolls and
-// zooms, and a Cancel can reach the solver.
-class SolveRunner : public QObject
+// JobRunner: runs work on a worker thread while the GUI thread goes on with
+// its event loop, one job of a kind at a time. Every call returns at once;
+// the job's result reaches the GUI thread when it is done.
+//
+// A job is a function run on the worker that returns the function to run on
+// the GUI thread with its result (so the result is moved there whole). A new
+// request replaces the job of this runner that is waiting or running: that
+// one is stopped and nothing of it arrives. A request can wait a little
+// before it starts, so that a burst of requests (strokes, keys) runs once.
+class JobRunner : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit SolveRunner(QObject *parent = nullptr);
-    // Cancels a solve still running and waits for its thread.
-    ~SolveRunner() override;
+    using Finish = std::function<void()>;
+    using Work = std::function<Finish(SolveControl &)>;
 
-    // Runs `work` on a worker thread and returns once it has finished; events
-    // are processed meanwhile. A run started while another is running cancels
-    // the other (which then finishes after this one). When the application
-    // quits, the run is cancelled and waited for before this returns.
-    void run(const std::function<void(SolveControl &)> &work);
-    bool isRunning() const { return current != nullptr; }
-    // Asks every running solve to stop.
+    explicit JobRunner(QObject *parent = nullptr);
+    // Stops every job and waits for their threads; no result arrives.
+    ~JobRunner() override;
+
+    // Starts `work` after `delayMs` milliseconds; 0 starts it once control
+    // is back in the event loop, so that requests made in one go run once.
+    void request(Work work, int delayMs = 0);
+    // Asks the current job to stop soon; what it has done still arrives.
     void cancel();
+    // Stops the current job (waiting or running); nothing of it arrives.
+    void discard();
+    // A job waits or runs.
+    bool isBusy() const { return pending != nullptr || current != nullptr; }
+    // Jobs started so far (not counting requests another one replaced first).
+    int startedCount() const { return started; }
 
-    // Watches the window it is installed on: closing it cancels the solves.
+    // Watches the window it is installed on: closing it stops the job.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     void runningChanged(bool running);
-    // The innermost running solve's progress, a few times a second.
+    // The running job's progress, a few times a second.
     void progressed(int decidedCells, int totalCells, qint64 searchNodes);
+    // After the job's result was handed to the GUI thread (`cancelled`: it was
+    // asked to stop first), or after it failed with `error`.
+    void finished(bool cancelled);
+    void failed(const QString &error);
 
 private:
+    struct Job;
+    void startPending();
+    // Forgets the waiting job and stops the running one, without a signal.
+    void dropJobs();
+    void threadEnded(Job *ended);
     void reportProgress();
+    void setRunning(bool running);
 
-    // A run nests its control inside the one it interrupted.
-    struct Frame
-    {
-        SolveControl control;
-        Frame *outer = nullptr;
-    };
-    Frame *current = nullptr;
+    std::shared_ptr<Job> pending; // waits for the timer
+    std::shared_ptr<Job> current; // runs, its result wanted
+    std::vector<std::shared_ptr<Job>> winding; // every job whose thread still runs
+    QTimer startTimer;
     QTimer progressTimer;
+    int started = 0;
+    bool running = false;
 };
 
 } // namespace zd

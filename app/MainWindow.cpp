@@ -4,14 +4,15 @@
 #include "CompleteSolveText.h"
 #include "FileDropTarget.h"
 #include "ImageExport.h"
+#include "JobRunner.h"
 #include "OutputNames.h"
 #include "PrintFit.h"
+#include "PuzzleDocument.h"
 #include "PuzzleOpener.h"
 #include "PuzzleSaving.h"
 #include "RecentFiles.h"
 #include "SolveJobs.h"
 #include "SolveOutcome.h"
-#include "SolveRunner.h"
 #include "ViewZoom.h"
 #include "zdWidget.h"
 
@@ -27,8 +28,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
@@ -57,7 +56,11 @@ constexpr int printCellSize = 64;
 
 MainWindow::MainWindow()
 {
-    solveRunner = new zd::SolveRunner(this);
+    document = new zd::PuzzleDocument(this);
+    solveRunner = new zd::JobRunner(this);
+    solveRunner->setObjectName(QStringLiteral("solveRunner"));
+    outputRunner = new zd::JobRunner(this);
+    outputRunner->setObjectName(QStringLiteral("outputRunner"));
     // Closing the window stops a solve that is running.
     installEventFilter(solveRunner);
     createActions();
@@ -69,6 +72,7 @@ MainWindow::MainWindow()
 
     scrollArea = new QScrollArea(this);
     gridView = new zdWidget;
+    gridView->setDocument(document);
     scrollArea->setWidget(gridView);
     scrollArea->resize(400, 400);
     gridView->setCellSize(initialCellSize);
@@ -92,10 +96,8 @@ MainWindow::MainWindow()
 
 void MainWindow::openAtStart(const QString &fileName)
 {
-    const unsigned before = puzzleGeneration;
-    loadFile(fileName);
     // Solved once the window is up, as the sample is at start.
-    if (puzzleGeneration != before)
+    if (loadFile(fileName))
         QTimer::singleShot(0, this, &MainWindow::solve);
 }
 
@@ -195,7 +197,7 @@ void MainWindow::open()
         loadFile(fileName);
 }
 
-void MainWindow::loadFile(const QString &fileName)
+bool MainWindow::loadFile(const QString &fileName)
 {
     // The reader takes the name in the file system's own encoding, so that a
     // name with any characters the system allows reaches fopen unchanged.
@@ -212,7 +214,7 @@ void MainWindow::loadFile(const QString &fileName)
             shownName = opener.name();
             error = gridView->lastLoadError();
         } else if (opener.error().isEmpty()) {
-            return; // the user chose no puzzle of the batch
+            return false; // the user chose no puzzle of the batch
         } else {
             error = opener.error();
         }
@@ -221,37 +223,43 @@ void MainWindow::loadFile(const QString &fileName)
         // The view still holds the earlier puzzle; so do the title and the label.
         statusBar()->showMessage(tr("Could not load the puzzle: %1").arg(error));
         makeRoomForMessage();
-        return;
+        return false;
     }
     // A solve of the earlier puzzle stops and shows nothing.
-    solveRunner->cancel();
-    ++puzzleGeneration;
+    solveRunner->discard();
     forgetSolutions();
     recentFiles->add(fileName);
+    document->setTitle(shownName);
     statusBar()->showMessage(QLatin1String("Loaded ") + shownName);
     setWindowTitle(QLatin1String("zdQt - ") + shownName);
     outcomeLabel->clear();
     outcomeHintLabel->clear();
+    return true;
 }
 
 void MainWindow::solve()
 {
     statusBar()->showMessage(tr("Solving.."));
-    // The solver works on a copy, so the view paints the model undisturbed.
-    const unsigned generation = ++puzzleGeneration;
-    CMalovanaKrizovkaFromFile work = gridView->model();
-    std::optional<int> result;
-    solveRunner->run([&work, &result](zd::SolveControl &control) {
-        result = zd::solveLinesStoppably(work, control);
+    // The solver works on a copy, so the view paints the model undisturbed;
+    // the result arrives once the solve is done.
+    auto work = std::make_shared<CMalovanaKrizovkaFromFile>(document->model());
+    solveRunner->request([this, work](zd::SolveControl &control) -> zd::JobRunner::Finish {
+        const std::optional<int> result = zd::solveLinesStoppably(*work, control);
+        return [this, work, result] {
+            showLineSolveResult(*work, result);
+        };
     });
-    if (generation != puzzleGeneration)
-        return; // another load or solve took over the view
+}
+
+void MainWindow::showLineSolveResult(const CMalovanaKrizovkaFromFile &solved,
+                                     std::optional<int> result)
+{
     forgetSolutions();
-    gridView->takeSolvedPuzzle(work);
+    gridView->takeSolvedPuzzle(solved);
     if (result) {
         showSolveOutcome(*result == 0);
     } else {
-        outcomeLabel->setText(zd::stoppedText(zd::judgeSolveOutcome(work, false).undecidedCells));
+        outcomeLabel->setText(zd::stoppedText(zd::judgeSolveOutcome(solved, false).undecidedCells));
         outcomeHintLabel->clear();
     }
     gridView->update();
@@ -317,32 +325,26 @@ void MainWindow::minus()
 
 void MainWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
     const QString chosen = QFileDialog::getSaveFileName(
         this, QString(), zd::suggestedFileName(puzzlePath(), QStringLiteral("pdf")),
         tr("PDF files (*.pdf)"));
     if (chosen.isEmpty())
         return;
     const QString fileName = zd::withDefaultSuffix(chosen, QStringLiteral("pdf"));
-    printer.setOutputFileName(fileName);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        statusBar()->showMessage(tr("Could not write %1").arg(fileName));
-        return;
-    }
-    // A large puzzle takes seconds to write: say so before the work starts.
+    // A large puzzle takes seconds to write: it is painted on a worker from a
+    // copy of what the view shows, and the window goes on meanwhile.
     statusBar()->showMessage(tr("Printing to %1...").arg(fileName));
-    statusBar()->repaint();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Painted at a fixed cell size so that the page does not depend on the
-    // zoom, and scaled down to the page when it does not fit.
-    zd::paintFittedPage(painter, *gridView, printCellSize,
-                        QSize(printer.width(), printer.height()));
-    const bool written = painter.end();
-    QApplication::restoreOverrideCursor();
-    statusBar()->showMessage(written ? tr("Printed to %1").arg(fileName)
-                                     : tr("Could not write %1").arg(fileName));
+    const zd::PuzzleDrawing drawing = gridView->drawing();
+    outputRunner->request([this, drawing, fileName](zd::SolveControl &) -> zd::JobRunner::Finish {
+        // Painted at a fixed cell size so that the page does not depend on
+        // the zoom, and scaled down to the page when it does not fit.
+        const QString error = zd::printToPdf(drawing, printCellSize, fileName);
+        return [this, fileName, error] {
+            statusBar()->showMessage(error.isEmpty()
+                                         ? tr("Printed to %1").arg(fileName)
+                                         : tr("Could not write %1: %2").arg(fileName, error));
+        };
+    });
 }
 
 void MainWindow::faq()
@@ -413,9 +415,17 @@ void MainWindow::exportImage()
                                gridView->cellSize(), 1, zdWidget::maxCellSize, 1, &accepted);
     if (!accepted)
         return;
-    const QString error = zd::exportGridImage(*gridView, cellSize, fileName);
-    statusBar()->showMessage(error.isEmpty() ? tr("Exported to %1").arg(fileName)
+    statusBar()->showMessage(tr("Exporting to %1...").arg(fileName));
+    const zd::PuzzleDrawing drawing = gridView->drawing();
+    outputRunner->request(
+        [this, drawing, cellSize, fileName](zd::SolveControl &) -> zd::JobRunner::Finish {
+            const QString error = zd::exportGridImage(drawing, cellSize, fileName);
+            return [this, fileName, error] {
+                statusBar()->showMessage(error.isEmpty()
+                                             ? tr("Exported to %1").arg(fileName)
                                              : tr("Could not export %1: %2").arg(fileName, error));
+            };
+        });
 }
 
 void MainWindow::savePuzzleAs()

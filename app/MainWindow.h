@@ -3,7 +3,9 @@
 #include "CellState.h"
 
 #include <QMainWindow>
-#include <utility>
+#include <optional>
+
+class CMalovanaKrizovkaFromFile;
 
 class QAction;
 class QLabel;
@@ -16,8 +18,9 @@ class ViewZoom;
 }
 
 namespace zd {
+class JobRunner;
+class PuzzleDocument;
 class RecentFiles;
-class SolveRunner;
 struct SolveResult;
 } // namespace zd
 
@@ -50,8 +53,10 @@ private:
     void createMenus();
     void createToolBars();
     void createStatusBar();
-    void loadFile(const QString &fileName);
+    // True when the file was loaded (the batch's puzzle chosen, no error).
+    bool loadFile(const QString &fileName);
     void showSolveOutcome(bool solved);
+    void showLineSolveResult(const CMalovanaKrizovkaFromFile &solved, std::optional<int> result);
 
     // Commands added after the seven slots above; connected as plain member
     // functions so that the slots keep their indices.
@@ -61,6 +66,7 @@ private:
     void showCompleteSolveResult(const zd::SolveResult &result);
     void showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes);
     void setSolving(bool solving);
+    void showJobFailure(const QString &error);
     void forgetSolutions();
     void makeRoomForMessage();
     void createSolveActions();
@@ -100,13 +106,14 @@ private:
     QLabel *outcomeHintLabel = nullptr;
     // Cells decided and search work while a solve runs.
     QLabel *progressLabel = nullptr;
-    zd::SolveRunner *solveRunner = nullptr;
+    // The puzzle the window works on; the view paints it.
+    zd::PuzzleDocument *document = nullptr;
+    // Solves, one at a time: a new one replaces the one running, and a load
+    // drops it.
+    zd::JobRunner *solveRunner = nullptr;
+    // Printing and export, apart from solving so that neither stops the other.
+    zd::JobRunner *outputRunner = nullptr;
     zd::RecentFiles *recentFiles = nullptr;
-    // Counts loads and solve starts: a solve whose count is no longer the
-    // current one was overtaken and must not show its result.
-    unsigned puzzleGeneration = 0;
-    // The two solutions of a puzzle with several, the shown one first.
-    std::pair<zd::CellGrid, zd::CellGrid> solutions;
 
     QMenu *viewMenu = nullptr;
     QAction *exportAct = nullptr;

@@ -3,9 +3,10 @@
 
 #include "AppFiles.h"
 #include "CompleteSolveText.h"
+#include "JobRunner.h"
 #include "MainWindow.h"
+#include "PuzzleDocument.h"
 #include "SolveJobs.h"
-#include "SolveRunner.h"
 #include "zdWidget.h"
 
 #include <QAction>
@@ -49,23 +50,30 @@ void MainWindow::createSolveStatus()
     progressLabel->setObjectName("solveProgressLabel");
     progressLabel->hide();
     statusBar()->insertPermanentWidget(0, progressLabel);
-    connect(solveRunner, &zd::SolveRunner::runningChanged, this, &MainWindow::setSolving);
-    connect(solveRunner, &zd::SolveRunner::progressed, this, &MainWindow::showSolveProgress);
+    connect(solveRunner, &zd::JobRunner::runningChanged, this, &MainWindow::setSolving);
+    connect(solveRunner, &zd::JobRunner::progressed, this, &MainWindow::showSolveProgress);
+    connect(solveRunner, &zd::JobRunner::failed, this, &MainWindow::showJobFailure);
+    connect(outputRunner, &zd::JobRunner::failed, this, &MainWindow::showJobFailure);
+    // One file at a time: a second print or export would otherwise replace
+    // the first one's report while its file is still being written.
+    connect(outputRunner, &zd::JobRunner::runningChanged, this, [this](bool writing) {
+        printAct->setEnabled(!writing);
+        exportAct->setEnabled(!writing);
+    });
 }
 
 void MainWindow::solveCompletely()
 {
     statusBar()->showMessage(tr("Solving.."));
-    const unsigned generation = ++puzzleGeneration;
-    const zd::PuzzleClues clues = zd::PuzzleClues::fromModel(gridView->model());
-    zd::SolveResult result;
-    solveRunner->run([&clues, &result](zd::SolveControl &control) {
-        result = zd::solveCompletelyStoppably(clues, control);
-    });
-    if (generation != puzzleGeneration)
-        return; // another load or solve took over the view
-    showCompleteSolveResult(result);
-    statusBar()->showMessage(tr("Ready"));
+    solveRunner->request(
+        [this, clues = document->clues()](zd::SolveControl &control) -> zd::JobRunner::Finish {
+            auto result
+                = std::make_shared<zd::SolveResult>(zd::solveCompletelyStoppably(clues, control));
+            return [this, result] {
+                showCompleteSolveResult(*result);
+                statusBar()->showMessage(tr("Ready"));
+            };
+        });
 }
 
 void MainWindow::showCompleteSolveResult(const zd::SolveResult &result)
@@ -73,42 +81,39 @@ void MainWindow::showCompleteSolveResult(const zd::SolveResult &result)
     forgetSolutions();
     switch (result.verdict) {
     case zd::Verdict::Unique:
-        gridView->showCells(result.solution);
+        document->showSolverGrid(result.solution);
         break;
     case zd::Verdict::Multiple:
-        solutions = { result.solution, result.other };
-        gridView->showCells(result.solution);
-        gridView->markCells(zd::differingCells(result.solution, result.other));
+        document->showSolverGrid(result.solution, result.other);
+        document->setMarks(zd::differingCells(result.solution, result.other));
         otherSolutionAct->setEnabled(true);
         break;
     case zd::Verdict::None:
         break; // the grid stays as it was
     case zd::Verdict::Undecided:
-        gridView->showCells(result.known);
+        document->showSolverGrid(result.known);
         break;
     }
     outcomeLabel->setText(zd::completeSolveText(result));
     outcomeHintLabel->clear();
-    gridView->update();
 }
 
 void MainWindow::showOtherSolution()
 {
-    if (solutions.first.empty())
-        return;
-    std::swap(solutions.first, solutions.second);
-    // The differing cells are the same both ways round.
-    std::vector<bool> marked = gridView->markedCells();
-    gridView->showCells(solutions.first);
-    gridView->markCells(std::move(marked));
-    gridView->update();
+    // The differing cells, marked, are the same both ways round.
+    document->swapSolutions();
 }
 
 void MainWindow::forgetSolutions()
 {
-    solutions = {};
-    gridView->markCells({});
+    document->clearSolverGrid();
     otherSolutionAct->setEnabled(false);
+}
+
+void MainWindow::showJobFailure(const QString &error)
+{
+    statusBar()->showMessage(tr("Could not finish: %1").arg(error));
+    makeRoomForMessage();
 }
 
 void MainWindow::cancelSolve()

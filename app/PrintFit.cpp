@@ -1,25 +1,28 @@
 #include "PrintFit.h"
 
-#include "zdWidget.h"
+#include "AtomicFileWrite.h"
+#include "PuzzleDrawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPrinter>
 #include <algorithm>
 
 namespace zd {
 
-QSize drawnExtent(const zdWidget &view, int cellSize)
+QSize drawnExtent(const PuzzleDrawing &drawing, int cellSize)
 {
-    const GridGeometry grid = view.geometryAt(cellSize);
+    const GridGeometry grid = drawing.geometryAt(cellSize);
     // One more pixel for the last grid line.
     return { grid.gridLeft + grid.columns * cellSize + 1, grid.gridTop + grid.rows * cellSize + 1 };
 }
 
-void paintFittedPage(QPainter &painter, const zdWidget &view, int cellSize, QSize page)
+void paintFittedPage(QPainter &painter, const PuzzleDrawing &drawing, int cellSize, QSize page)
 {
-    const QSize extent = drawnExtent(view, cellSize);
+    const QSize extent = drawnExtent(drawing, cellSize);
     const bool fits = extent.width() <= page.width() && extent.height() <= page.height();
     if (fits || extent.isEmpty()) {
-        view.paintPuzzleAt(&painter, cellSize);
+        drawing.paintAt(painter, cellSize);
         return;
     }
     // Drawn at the largest cell size that fits: everything derives from the
@@ -28,9 +31,9 @@ void paintFittedPage(QPainter &painter, const zdWidget &view, int cellSize, QSiz
     // sizes that draw clues and lines, the full-size drawing is scaled.
     constexpr int smallestWithClues = 5;
     for (int smaller = cellSize - 1; smaller >= smallestWithClues; --smaller) {
-        const QSize fitted = drawnExtent(view, smaller);
+        const QSize fitted = drawnExtent(drawing, smaller);
         if (fitted.width() <= page.width() && fitted.height() <= page.height()) {
-            view.paintPuzzleAt(&painter, smaller);
+            drawing.paintAt(painter, smaller);
             return;
         }
     }
@@ -38,8 +41,28 @@ void paintFittedPage(QPainter &painter, const zdWidget &view, int cellSize, QSiz
         = std::min(qreal(page.width()) / extent.width(), qreal(page.height()) / extent.height());
     painter.save();
     painter.scale(scale, scale);
-    view.paintPuzzleAt(&painter, cellSize);
+    drawing.paintAt(painter, cellSize);
     painter.restore();
+}
+
+QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName)
+{
+    return writeFileAtomically(fileName, [&](const QString &temporary, QString &why) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(temporary);
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            why = QCoreApplication::translate("PrintFit", "the PDF could not be started");
+            return false;
+        }
+        paintFittedPage(painter, drawing, cellSize, QSize(printer.width(), printer.height()));
+        if (!painter.end()) {
+            why = QCoreApplication::translate("PrintFit", "the PDF could not be finished");
+            return false;
+        }
+        return true;
+    });
 }
 
 } // namespace zd

@@ -3,19 +3,26 @@
 #include <QSize>
 
 class QPainter;
-class zdWidget;
+class QString;
 
 namespace zd {
 
-// The part of the view at `cellSize` that holds ink: clue bands and grid,
+struct PuzzleDrawing;
+
+// The part of the drawing at `cellSize` that holds ink: clue bands and grid,
 // without the empty margin right of and below the grid.
-QSize drawnExtent(const zdWidget &view, int cellSize);
+QSize drawnExtent(const PuzzleDrawing &drawing, int cellSize);
 
 // Paints the view at `cellSize` from the page's origin. A picture that does
 // not fit `page` is scaled down, keeping its proportions, until it fits: drawn
 // at the largest smaller cell size that fits, or scaled by the painter when
 // even a cell of 5 units is too large. One that fits is painted as it is,
 // with no transformation at all.
-void paintFittedPage(QPainter &painter, const zdWidget &view, int cellSize, QSize page);
+void paintFittedPage(QPainter &painter, const PuzzleDrawing &drawing, int cellSize, QSize page);
+
+// Prints the drawing into a one-page PDF file at `cellSize`, fitted to the
+// page as above. The file appears complete or not at all. Any thread may
+// call it. Returns an empty string, or why the file was not written.
+QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName);
 
 } // namespace zd

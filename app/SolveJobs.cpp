@@ -1,7 +1,7 @@
 #include "SolveJobs.h"
 
 #include "CMalovanaKrizovka.h"
-#include "SolveRunner.h"
+#include "JobRunner.h"
 
 #include <chrono>
 

@@ -10,7 +10,7 @@ namespace zd {
 
 struct SolveControl;
 
-// The two solves as work for a SolveRunner: both report their progress into
+// The two solves as work for a JobRunner: both report their progress into
 // `control` and stop soon after `control.cancel` is set.
 
 // The model's own line solver (pass lines on standard output included).

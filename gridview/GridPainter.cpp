@@ -357,8 +357,30 @@ void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &
     paintCells(painter, puzzle, geometry, style, area);
 }
 
+QColor markTint()
+{
+    // Translucent, so a filled square stays darker than an empty cell.
+    return { 255, 120, 0, 130 };
+}
+
+QColor highlightTint()
+{
+    return { 60, 140, 255, 70 };
+}
+
+void paintHighlightedLine(QPainter &painter, const GridGeometry &geometry, bool isRow, int index)
+{
+    const int s = geometry.cellSize;
+    if (isRow && index >= 0 && index < geometry.rows)
+        painter.fillRect(0, geometry.gridTop + index * s, geometry.gridLeft + geometry.columns * s,
+                         s, highlightTint());
+    else if (!isRow && index >= 0 && index < geometry.columns)
+        painter.fillRect(geometry.gridLeft + index * s, 0, s, geometry.gridTop + geometry.rows * s,
+                         highlightTint());
+}
+
 void paintMarkedCells(QPainter &painter, const GridGeometry &geometry,
-                      const std::vector<bool> &marked, const QRect &area)
+                      const std::vector<bool> &marked, const QRect &area, const QColor &tint)
 {
     const int s = geometry.cellSize;
     if (marked.size()
@@ -368,9 +390,7 @@ void paintMarkedCells(QPainter &painter, const GridGeometry &geometry,
         = indicesWithin(geometry.gridTop, s, geometry.rows, area.top() - s, area.bottom() + s);
     const IndexRange columns
         = indicesWithin(geometry.gridLeft, s, geometry.columns, area.left() - s, area.right() + s);
-    // Translucent, so a filled square stays darker than an empty cell; inset
-    // by the grid line so the lines stay black.
-    const QColor tint(255, 120, 0, 130);
+    // Inset by the grid line so the lines stay black.
     const int inset = s > 2 ? 1 : 0;
     for (int r = rows.first; r <= rows.last; ++r)
         for (int j = columns.first; j <= columns.last; ++j)

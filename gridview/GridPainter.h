@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <vector>
 
@@ -49,11 +50,20 @@ QString clueText(int value);
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
                GridStyle style, const QRect &area);
 
+// The tint of cells where two solutions differ.
+QColor markTint();
+// The tint of a highlighted line and of highlighted cells.
+QColor highlightTint();
+
 // Tints the cells flagged in `marked` (row-major, rows x columns of the
 // geometry), such as the cells where two solutions differ, over whatever was
 // painted there. Not part of paintGrid: a grid without marks looks the same.
 void paintMarkedCells(QPainter &painter, const GridGeometry &geometry,
-                      const std::vector<bool> &marked, const QRect &area);
+                      const std::vector<bool> &marked, const QRect &area,
+                      const QColor &tint = markTint());
+
+// Tints a whole row (`isRow`) or column with its clue band.
+void paintHighlightedLine(QPainter &painter, const GridGeometry &geometry, bool isRow, int index);
 
 // The same for the model's clues and grid.
 void paintGrid(QPainter &painter, const CMalovanaKrizovka &puzzle, const GridGeometry &geometry,

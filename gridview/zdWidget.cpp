@@ -1,10 +1,13 @@
 #include "zdWidget.h"
 
+#include "PuzzleDocument.h"
 #include "PuzzleView.h"
-#include "ReadableClueLayout.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,62 +16,87 @@ zdWidget::zdWidget(QWidget *parent, Variant look)
     : QWidget(parent)
     , variant(look)
 {
+    setDocument(new zd::PuzzleDocument(this));
     // The viewer's reader keeps no path, so its view has no caption to show.
-    puzzle.setKeepsPath(variant == Variant::Main);
+    doc->setKeepsPath(variant == Variant::Main);
     setWindowTitle(QStringLiteral("Qt Gridwerk"));
     resize(40, 40);
 }
 
+void zdWidget::setDocument(zd::PuzzleDocument *document)
+{
+    if (document == nullptr || document == doc)
+        return;
+    if (doc != nullptr)
+        disconnect(doc, nullptr, this, nullptr);
+    doc = document;
+    connect(doc, &zd::PuzzleDocument::cluesChanged, this, [this] {
+        updateLayout();
+        update();
+    });
+    connect(doc, &zd::PuzzleDocument::cellsChanged, this, qOverload<>(&QWidget::update));
+    connect(doc, &zd::PuzzleDocument::titleChanged, this, qOverload<>(&QWidget::update));
+    updateLayout();
+    update();
+}
+
+const CMalovanaKrizovkaFromFile &zdWidget::model() const
+{
+    return doc->model();
+}
+
 void zdWidget::updateLayout()
 {
+    const zd::GridGeometry geometry = geometryAt(cellPixels);
     maxRowClues = 0;
     maxColumnClues = 0;
-    for (int16_t r = 0; r < puzzle.rowCount(); ++r)
-        maxRowClues = std::max<int>(maxRowClues, puzzle.rowClueCount(r));
-    for (int16_t j = 0; j < puzzle.columnCount(); ++j)
-        maxColumnClues = std::max<int>(maxColumnClues, puzzle.columnClueCount(j));
-    const zd::GridGeometry geometry = geometryAt(cellPixels);
+    for (int16_t r = 0; r < model().rowCount(); ++r)
+        maxRowClues = std::max<int>(maxRowClues, model().rowClueCount(r));
+    for (int16_t j = 0; j < model().columnCount(); ++j)
+        maxColumnClues = std::max<int>(maxColumnClues, model().columnClueCount(j));
     rowClueWidth = geometry.gridLeft;
     columnClueHeight = geometry.gridTop;
-    resize(sizeAt(cellPixels));
+    resize(zd::drawingSizeOf(geometry));
 }
 
 zd::GridGeometry zdWidget::geometryAt(int cellSize) const
 {
-    zd::GridGeometry geometry;
-    geometry.cellSize = cellSize;
-    geometry.rows = puzzle.rowCount();
-    geometry.columns = puzzle.columnCount();
-    geometry.readableClues = readable;
-    if (readable) {
-        const zd::ReadableClueLayout layout(
-            cellSize, zd::ReadableClueLayout::longestClueDigits(zd::ModelPuzzleView(puzzle)));
-        geometry.gridLeft = layout.rowBandWidth(maxRowClues);
-        geometry.gridTop = layout.columnBandHeight(maxColumnClues);
-    } else {
-        geometry.gridLeft = cellSize * maxRowClues * 2;
-        geometry.gridTop = cellSize * maxColumnClues * 2;
-    }
-    return geometry;
+    return zd::gridGeometryOf(zd::ModelPuzzleView(model()), cellSize, readable);
 }
 
 QSize zdWidget::sizeAt(int cellSize) const
 {
-    const zd::GridGeometry geometry = geometryAt(cellSize);
-    return { geometry.gridLeft + (geometry.columns + 2) * cellSize,
-             geometry.gridTop + (geometry.rows + 2) * cellSize };
+    return zd::drawingSizeOf(geometryAt(cellSize));
 }
 
 void zdWidget::setReadableClues(bool on)
 {
     readable = on;
     updateLayout();
+    update();
 }
 
 void zdWidget::paintPuzzleAt(QPainter *painter, int cellSize) const
 {
-    const zd::ModelPuzzleView view(puzzle, shownCells());
+    const zd::ModelPuzzleView view(model(), shownCells());
     zd::paintGrid(*painter, view, geometryAt(cellSize), variant, zd::wholeDeviceArea());
+}
+
+zd::PuzzleDrawing zdWidget::drawing() const
+{
+    zd::PuzzleDrawing drawing;
+    drawing.clues = doc->clues();
+    const zd::ModelPuzzleView view(model(), shownCells());
+    drawing.cells.reserve(static_cast<size_t>(std::max(0, view.rows()))
+                          * static_cast<size_t>(std::max(0, view.columns())));
+    for (int r = 0; r < view.rows(); ++r)
+        for (int j = 0; j < view.columns(); ++j)
+            drawing.cells.push_back(view.cell(r, j));
+    drawing.marks = doc->marks();
+    drawing.readableClues = readable;
+    drawing.style = variant;
+    drawing.title = QFileInfo(QFile::decodeName(QByteArray(model().filePath()))).completeBaseName();
+    return drawing;
 }
 
 void zdWidget::setCellSize(int pixels)
@@ -79,95 +107,168 @@ void zdWidget::setCellSize(int pixels)
 
 bool zdWidget::load(const char *path)
 {
-    if (path == nullptr) {
-        loadError = tr("No puzzle file named");
-    } else {
-        puzzle.load(path);
-        loadError = QString::fromLocal8Bit(puzzle.lastError());
-        if (loadError.isEmpty())
-            otherCells.reset();
-    }
+    loadError = path == nullptr ? tr("No puzzle file named") : doc->loadText(path);
     updateLayout();
     return true;
 }
 
 void zdWidget::loadClues(const zd::PuzzleClues &clues, const char *path)
 {
-    puzzle.loadClues(clues, path);
-    loadError = QString::fromLocal8Bit(puzzle.lastError());
-    if (loadError.isEmpty())
-        otherCells.reset();
+    loadError = doc->loadClues(clues, path);
     updateLayout();
 }
 
 bool zdWidget::solve()
 {
-    otherCells.reset();
-    return puzzle.solve(nullptr, 0) == 0;
+    return doc->solveLines() == 0;
 }
 
 void zdWidget::showCells(zd::CellGrid cells)
 {
-    const size_t size = static_cast<size_t>(std::max<int>(puzzle.rowCount(), 0))
-        * std::max<int>(puzzle.columnCount(), 0);
-    if (cells.size() == size)
-        otherCells = std::move(cells);
+    doc->showSolverGrid(std::move(cells), doc->secondSolution());
 }
 
 void zdWidget::showModelCells()
 {
-    otherCells.reset();
+    doc->clearSolverGrid();
 }
 
 void zdWidget::markCells(std::vector<bool> marked)
 {
-    marks = std::move(marked);
+    doc->setMarks(std::move(marked));
+}
+
+const std::vector<bool> &zdWidget::markedCells() const
+{
+    return doc->marks();
 }
 
 void zdWidget::takeSolvedPuzzle(const CMalovanaKrizovkaFromFile &solved)
 {
-    puzzle = solved;
-    otherCells.reset();
+    doc->takeSolvedModel(solved);
 }
 
-void zdWidget::paintMarks(QPainter &painter, const QRect &area)
+const zd::CellGrid *zdWidget::shownCells() const
 {
-    if (otherCells && !marks.empty())
-        zd::paintMarkedCells(painter, gridGeometry(), marks, area);
+    return doc->shownCells();
 }
 
 zd::GridGeometry zdWidget::gridGeometry() const
 {
-    return { cellPixels,        rowClueWidth,         columnClueHeight,
-             puzzle.rowCount(), puzzle.columnCount(), readable };
+    return { cellPixels,         rowClueWidth,          columnClueHeight,
+             model().rowCount(), model().columnCount(), readable };
+}
+
+zd::CellHit zdWidget::cellAt(QPoint point) const
+{
+    const zd::GridGeometry grid = gridGeometry();
+    const int s = grid.cellSize;
+    const int x = point.x() - grid.gridLeft;
+    const int y = point.y() - grid.gridTop;
+    // Floor division: points left of or above the grid give negative indices.
+    const int column = x >= 0 ? x / s : -1;
+    const int row = y >= 0 ? y / s : -1;
+    const bool inRows = y >= 0 && row < grid.rows;
+    const bool inColumns = x >= 0 && column < grid.columns;
+    zd::CellHit hit;
+    if (inRows && inColumns)
+        hit = { zd::CellHit::Area::Cell, row, column };
+    else if (inRows && point.x() >= 0 && x < 0)
+        hit = { zd::CellHit::Area::RowClues, row, -1 };
+    else if (inColumns && point.y() >= 0 && y < 0)
+        hit = { zd::CellHit::Area::ColumnClues, -1, column };
+    return hit;
+}
+
+void zdWidget::setCellInput(bool on)
+{
+    cellInput = on;
+    setMouseTracking(on);
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void zdWidget::paintPuzzle(QPainter *painter)
 {
-    const zd::ModelPuzzleView view(puzzle, shownCells());
-    zd::paintGrid(*painter, view, gridGeometry(), variant, zd::wholeDeviceArea());
-    paintMarks(*painter, zd::wholeDeviceArea());
+    const zd::ModelPuzzleView view(model(), shownCells());
+    const zd::GridGeometry geometry = gridGeometry();
+    zd::paintGrid(*painter, view, geometry, variant, zd::wholeDeviceArea());
+    paintOverlays(*painter, geometry, zd::wholeDeviceArea());
 }
 
 void zdWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const zd::ModelPuzzleView view(puzzle, shownCells());
-    zd::paintGrid(painter, view, gridGeometry(), variant, event->rect());
-    paintMarks(painter, event->rect());
+    const zd::ModelPuzzleView view(model(), shownCells());
+    const zd::GridGeometry geometry = gridGeometry();
+    zd::paintGrid(painter, view, geometry, variant, event->rect());
+    paintOverlays(painter, geometry, event->rect());
     if (variant == Variant::Main)
         paintCaption(painter);
+}
+
+void zdWidget::paintOverlays(QPainter &painter, const zd::GridGeometry &geometry, const QRect &area)
+{
+    zd::paintMarkedCells(painter, geometry, doc->marks(), area);
+    const zd::LineRef line = doc->highlightedLine();
+    if (!line.isNone())
+        zd::paintHighlightedLine(painter, geometry, line.kind == zd::LineRef::Kind::Row,
+                                 line.index);
+    zd::paintMarkedCells(painter, geometry, doc->highlightedCells(), area, zd::highlightTint());
 }
 
 void zdWidget::paintCaption(QPainter &painter)
 {
     // The path is stored as the file system gave it; decode it the same way so
     // that names with non-ASCII letters show as they are.
-    const QString caption = QFile::decodeName(QByteArray(puzzle.filePath()));
+    const QString caption = QFile::decodeName(QByteArray(model().filePath()));
     if (caption.isEmpty())
         return;
     QFont font(QStringLiteral("Courier New"), 12);
     font.setWeight(QFont::Bold);
     painter.setFont(font);
     painter.drawText(QPointF(20, 20), caption);
+}
+
+void zdWidget::mousePressEvent(QMouseEvent *event)
+{
+    lastHit = cellAt(event->position().toPoint());
+    emit cellPressed(lastHit, event->button());
+    QWidget::mousePressEvent(event);
+}
+
+void zdWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const zd::CellHit hit = cellAt(event->position().toPoint());
+    if (hit != lastHit) {
+        lastHit = hit;
+        if (event->buttons() != Qt::NoButton)
+            emit cellDragged(hit, event->buttons());
+        else if (cellInput)
+            emit cellHovered(hit);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void zdWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit cellReleased(cellAt(event->position().toPoint()), event->button());
+    QWidget::mouseReleaseEvent(event);
+}
+
+void zdWidget::leaveEvent(QEvent *event)
+{
+    if (cellInput && lastHit != zd::CellHit()) {
+        lastHit = {};
+        emit cellHovered(lastHit);
+    }
+    QWidget::leaveEvent(event);
+}
+
+void zdWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (!cellInput) {
+        QWidget::keyPressEvent(event); // the scroll area scrolls
+        return;
+    }
+    emit cellKeyPressed(event->key(), event->modifiers());
 }

@@ -3,16 +3,41 @@
 #include "CMalovanaKrizovkaFromFile.h"
 #include "CellState.h"
 #include "GridPainter.h"
+#include "PuzzleDrawing.h"
 
+#include <QMetaType>
 #include <QString>
 #include <QWidget>
-#include <optional>
 #include <vector>
 
 class QPainter;
 
-// zdWidget: the grid view. Owns one puzzle, lays it out from a single cell size
-// and paints its clues, grid lines and cell marks on screen or on any painter.
+namespace zd {
+
+class PuzzleDocument;
+
+// What lies under a point of the view: a cell, a row's or a column's clues,
+// or nothing of the puzzle.
+struct CellHit
+{
+    enum class Area { Outside, Cell, RowClues, ColumnClues };
+    Area area = Area::Outside;
+    int row = -1; // Cell and RowClues
+    int column = -1; // Cell and ColumnClues
+
+    bool isCell() const { return area == Area::Cell; }
+    friend bool operator==(const CellHit &, const CellHit &) = default;
+};
+
+} // namespace zd
+
+Q_DECLARE_METATYPE(zd::CellHit)
+
+// zdWidget: the grid view. Paints a puzzle document (its clues, grid lines,
+// cell marks, tints and highlights) from a single cell size on screen or on
+// any painter, and tells which cell lies under a point. It repaints itself
+// whenever its document changes. Without a document of its own it keeps one
+// (the viewer's case).
 class zdWidget : public QWidget
 {
     Q_OBJECT
@@ -30,6 +55,11 @@ public:
 
     explicit zdWidget(QWidget *parent = nullptr, Variant look = Variant::Main);
 
+    // Paints `document` from now on (it is not owned, and must outlive the
+    // view or be replaced first).
+    void setDocument(zd::PuzzleDocument *document);
+    zd::PuzzleDocument &document() const { return *doc; }
+
     // Recomputes the clue bands from the puzzle and the cell size and resizes
     // the widget to the bands, the grid and a margin of two cells.
     void updateLayout();
@@ -42,13 +72,13 @@ public:
     // Shows clues another format's reader read from `path`, as load() shows a
     // text puzzle file (a puzzle too large is refused: see lastLoadError()).
     void loadClues(const zd::PuzzleClues &clues, const char *path);
-    // Runs the line solver; true when it solved the puzzle. The caller repaints.
+    // Runs the line solver; true when it solved the puzzle.
     bool solve();
     // Paints clues, grid lines and cell marks onto any active painter.
     void paintPuzzle(QPainter *painter);
 
     // Shows the clues in the readable look (ReadableClueLayout.h) instead of
-    // two cells per clue, and lays the view out again. The caller repaints.
+    // two cells per clue, and lays the view out again.
     void setReadableClues(bool on);
     bool readableClues() const { return readable; }
     // Where the grid lies, and how large the view is, at any cell size in the
@@ -56,38 +86,55 @@ public:
     zd::GridGeometry geometryAt(int cellSize) const;
     QSize sizeAt(int cellSize) const;
     void paintPuzzleAt(QPainter *painter, int cellSize) const;
+    // The puzzle as shown, by value, to paint elsewhere (another thread).
+    zd::PuzzleDrawing drawing() const;
 
-    // Shows `cells` (the puzzle's rows x columns, row-major), such as a
-    // complete solver's result, instead of the model's grid until the next
-    // load or solve; the model itself is left as it is. A grid of another
-    // size is not shown. The caller repaints.
+    // What lies under `point` (view coordinates) at the current cell size.
+    zd::CellHit cellAt(QPoint point) const;
+    // With cell input on, the view follows the mouse without a button held
+    // (cellHovered) and takes the keyboard (cellKeyPressed); off, it leaves
+    // keys to the scroll area around it.
+    void setCellInput(bool on);
+
+    // Shorthands for the document's operations, for the window and tests.
     void showCells(zd::CellGrid cells);
-    // Tints the cells flagged in `marked` (rows x columns, row-major) while the
-    // grid given to showCells is shown, such as where a second solution
-    // differs. Cleared with that grid. The caller repaints.
     void markCells(std::vector<bool> marked);
-    const std::vector<bool> &markedCells() const { return marks; }
-    // Takes over the grid of a copy of this view's puzzle that was solved
-    // elsewhere (on another thread), with the clues it has in common.
+    const std::vector<bool> &markedCells() const;
     void takeSolvedPuzzle(const CMalovanaKrizovkaFromFile &solved);
-    // Shows the model's own grid again.
     void showModelCells();
     // The grid shown instead of the model's, if any.
-    const zd::CellGrid *shownCells() const { return otherCells ? &*otherCells : nullptr; }
+    const zd::CellGrid *shownCells() const;
 
     // What the last load() reported: empty after success.
     QString lastLoadError() const { return loadError; }
-    const CMalovanaKrizovkaFromFile &model() const { return puzzle; }
+    const CMalovanaKrizovkaFromFile &model() const;
+
+signals:
+    // A mouse button went down over `hit`, then the mouse moved on to another
+    // cell with it held, then it was released; positions between two drag
+    // reports are not filled in.
+    void cellPressed(zd::CellHit hit, Qt::MouseButton button);
+    void cellDragged(zd::CellHit hit, Qt::MouseButtons buttons);
+    void cellReleased(zd::CellHit hit, Qt::MouseButton button);
+    // With cell input on: the mouse moved to another cell, or left the view
+    // (an Outside hit).
+    void cellHovered(zd::CellHit hit);
+    void cellKeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     zd::GridGeometry gridGeometry() const;
     void paintCaption(QPainter &painter);
-    void paintMarks(QPainter &painter, const QRect &area);
+    void paintOverlays(QPainter &painter, const zd::GridGeometry &geometry, const QRect &area);
 
-    CMalovanaKrizovkaFromFile puzzle;
+    zd::PuzzleDocument *doc = nullptr;
     int cellPixels = 8;
     int maxRowClues = 0;
     int maxColumnClues = 0;
@@ -95,7 +142,7 @@ private:
     int columnClueHeight = 0;
     Variant variant;
     QString loadError;
-    std::optional<zd::CellGrid> otherCells;
-    std::vector<bool> marks;
     bool readable = false;
+    bool cellInput = false;
+    zd::CellHit lastHit;
 };

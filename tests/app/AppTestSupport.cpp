@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 
+#include "JobRunner.h"
 #include "MainWindow.h"
 #include "PuzzleClues.h"
 #include "TextPuzzleFormat.h"
@@ -7,12 +8,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTest>
 
 using namespace zd;
 
@@ -150,6 +153,26 @@ QString runTool(const QString &tool, const QStringList &arguments)
     if (!process.waitForFinished(120000))
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool waitForJobs(MainWindow &window, int timeoutMs)
+{
+    const auto busy = [&window] {
+        for (const zd::JobRunner *runner : window.findChildren<zd::JobRunner *>())
+            if (runner->isBusy())
+                return true;
+        return false;
+    };
+    QDeadlineTimer deadline(timeoutMs);
+    while (busy() && !deadline.hasExpired())
+        QTest::qWait(5);
+    return !busy();
+}
+
+void triggerAndWait(MainWindow &window, const QString &text)
+{
+    actionNamed(window, text)->trigger();
+    QVERIFY(waitForJobs(window));
 }
 
 QAction *actionNamed(MainWindow &window, const QString &text)

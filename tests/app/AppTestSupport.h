@@ -79,6 +79,12 @@ bool openPuzzle(MainWindow &window, const QString &fileName);
 // Standard output of an external tool run to its end (empty if it hangs).
 QString runTool(const QString &tool, const QStringList &arguments);
 
+// Waits, turning the event loop, until the window's solve and its printing
+// or export have finished and shown their results; false after `timeoutMs`.
+bool waitForJobs(MainWindow &window, int timeoutMs = 120000);
+// Triggers the action named `text`, then waits for what it started.
+void triggerAndWait(MainWindow &window, const QString &text);
+
 QAction *actionNamed(MainWindow &window, const QString &text);
 zdWidget *gridViewOf(MainWindow &window);
 QLabel *outcomeLabelOf(MainWindow &window);

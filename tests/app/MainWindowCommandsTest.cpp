@@ -164,6 +164,8 @@ void MainWindowCommandsTest::solveEndsReadyAndLabelsTheOutcome()
     QVERIFY(openPuzzle(window, puzzle));
 
     actionNamed(window, QStringLiteral("&Solve"))->trigger();
+
+    QVERIFY(waitForJobs(window));
     QCOMPARE(statusOf(window), QStringLiteral("Ready"));
     QCOMPARE(outcomeLabelOf(window)->text(), outcome);
     QStringList grid;
@@ -218,6 +220,7 @@ void MainWindowCommandsTest::printWritesOnePageAtItsOwnSizeAndRestoresZoom()
     ModalAnswer answer(chooseFile(pdf));
     actionNamed(window, QStringLiteral("&Print to pdf..."))->trigger();
     QVERIFY(answer.answered());
+    QVERIFY(waitForJobs(window));
     QCOMPARE(view->cellSize(), 2);
     QCOMPARE(view->size(), screenSize);
     QVERIFY(QFile::exists(pdf));
@@ -257,6 +260,7 @@ void MainWindowCommandsTest::unwritablePdfIsReported()
     ModalAnswer answer(chooseFile(pdf));
     actionNamed(window, QStringLiteral("&Print to pdf..."))->trigger();
     QVERIFY(answer.answered());
+    QVERIFY(waitForJobs(window));
     QVERIFY2(statusOf(window).contains(pdf), qPrintable(statusOf(window)));
     QCOMPARE(gridViewOf(window)->cellSize(), 8);
 }

@@ -129,8 +129,8 @@ void MainWindowOutputTest::smallPrintIsTheDrawingAsItWas()
         view->paintPuzzle(&painter);
         view->setCellSize(screen);
     });
-    const QPicture fitted
-        = pictureOf([&](QPainter &painter) { paintFittedPage(painter, *view, 64, page); });
+    const QPicture fitted = pictureOf(
+        [&](QPainter &painter) { paintFittedPage(painter, view->drawing(), 64, page); });
     QCOMPARE(fitted.data(), before.data());
 }
 
@@ -156,6 +156,7 @@ void MainWindowOutputTest::largePrintFitsOnePage()
     ModalAnswer answer(chooseFile(typed));
     actionNamed(window, QStringLiteral("&Print to pdf..."))->trigger();
     QVERIFY(answer.answered());
+    QVERIFY(waitForJobs(window));
     QCOMPARE(statusOf(window), QStringLiteral("Printed to ") + pdf);
     QVERIFY(QFile::exists(pdf));
     QVERIFY(runTool(pdfInfo, { pdf }).contains("Pages:           1\n"));
@@ -169,7 +170,7 @@ void MainWindowOutputTest::largePrintFitsOnePage()
     QVERIFY(!page.isNull());
     const QRect ink = inkOf(page);
     // The whole picture, nearly as wide as the printable width, proportions kept.
-    const QSize extent = drawnExtent(*gridViewOf(window), 64);
+    const QSize extent = drawnExtent(gridViewOf(window)->drawing(), 64);
     const QPrinter printer(QPrinter::HighResolution);
     const double printableWidth = printer.width() * dpi / 1200.0;
     QVERIFY2(ink.width() > 0.9 * printableWidth && ink.width() <= printableWidth + 1,
@@ -197,6 +198,7 @@ void MainWindowOutputTest::exportWritesTheGridAsShown()
     DialogSequence pngAnswers({ chooseFile(png), chooseNumber(s) });
     exportAct->trigger();
     QVERIFY(pngAnswers.allAnswered());
+    QVERIFY(waitForJobs(window));
     QCOMPARE(statusOf(window), QStringLiteral("Exported to ") + png);
     const QImage image(png);
     QCOMPARE(image.size(), view->sizeAt(s));
@@ -211,6 +213,7 @@ void MainWindowOutputTest::exportWritesTheGridAsShown()
     DialogSequence svgAnswers({ chooseFile(svg), chooseNumber(s) });
     exportAct->trigger();
     QVERIFY(svgAnswers.allAnswered());
+    QVERIFY(waitForJobs(window));
     QFile file(svg);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);

@@ -4,6 +4,7 @@
 
 #include "AppTestSupport.h"
 #include "CompleteSolveText.h"
+#include "JobRunner.h"
 #include "MainWindow.h"
 #include "PuzzleClues.h"
 #include "RandomPicture.h"
@@ -55,6 +56,11 @@ QString writePuzzle(AppTree &tree, const QString &name, const std::string &text)
     return path;
 }
 
+JobRunner *solveRunnerOf(MainWindow &window)
+{
+    return window.findChild<JobRunner *>(QStringLiteral("solveRunner"));
+}
+
 QAction *solveCompletelyAction(MainWindow &window)
 {
     return window.findChild<QAction *>(QStringLiteral("solveCompletelyAct"));
@@ -99,6 +105,8 @@ private slots:
     void interruptedSolveStopsAndShowsKnownCells();
     void openDuringSolveShowsOnlyTheNewPuzzle();
     void secondSolveTakesOver();
+    void requestsReturnAtOnce_data();
+    void requestsReturnAtOnce();
 };
 
 void MainWindowSolvingTest::solveCompletelyShowsTheVerdict_data()
@@ -128,10 +136,10 @@ void MainWindowSolvingTest::solveCompletelyShowsTheVerdict()
     tree.enter();
     MainWindow window;
     QVERIFY(openPuzzle(window, writePuzzle(tree, "puzzle.zd", content.toStdString())));
-    actionNamed(window, QStringLiteral("&Solve"))->trigger();
+    triggerAndWait(window, QStringLiteral("&Solve"));
     const std::vector<std::string> modelAfterLineSolve = gridPicture(*gridViewOf(window));
 
-    solveCompletelyAction(window)->trigger();
+    triggerAndWait(window, QStringLiteral("Solve &completely"));
     QCOMPARE(statusOf(window), QStringLiteral("Ready"));
     QVERIFY2(outcomeLabelOf(window)->text().startsWith(outcome),
              qPrintable(outcomeLabelOf(window)->text()));
@@ -158,7 +166,7 @@ void MainWindowSolvingTest::otherSolutionSwapsTheTwo()
     zdWidget *view = gridViewOf(window);
     QAction *other = window.findChild<QAction *>("otherSolutionAct");
 
-    solveCompletelyAction(window)->trigger();
+    triggerAndWait(window, QStringLiteral("Solve &completely"));
     const std::vector<std::string> first = drawnPicture(*view);
     other->trigger();
     const std::vector<std::string> second = drawnPicture(*view);
@@ -173,7 +181,7 @@ void MainWindowSolvingTest::otherSolutionSwapsTheTwo()
     QCOMPARE(drawnPicture(*view), first);
 
     // A line solve or a new puzzle leaves nothing to swap.
-    actionNamed(window, QStringLiteral("&Solve"))->trigger();
+    triggerAndWait(window, QStringLiteral("&Solve"));
     QVERIFY(!other->isEnabled());
     QVERIFY(!view->shownCells());
 }
@@ -241,6 +249,7 @@ void MainWindowSolvingTest::interruptedSolveStopsAndShowsKnownCells()
     ticker.start(10);
     stopper.start(stopAfterMs);
     actionNamed(window, action)->trigger();
+    QVERIFY(waitForJobs(window));
     const qint64 stopLatency = clock.elapsed() - stopAt;
     qInfo("longest event-loop gap %lld ms, stopped %lld ms after the request", longestGap,
           stopLatency);
@@ -270,6 +279,8 @@ void MainWindowSolvingTest::openDuringSolveShowsOnlyTheNewPuzzle()
     QElapsedTimer clock;
     clock.start();
     solveCompletelyAction(window)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(opened, 30000);
+    QVERIFY(waitForJobs(window));
     QVERIFY(opened);
     QVERIFY2(clock.elapsed() < 5000, "the solve went on after the open");
     QCOMPARE(window.windowTitle(), QStringLiteral("zdQt - ") + small);
@@ -290,6 +301,8 @@ void MainWindowSolvingTest::secondSolveTakesOver()
                        [&] { actionNamed(window, QStringLiteral("&Solve"))->trigger(); });
 
     solveCompletelyAction(window)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(solveRunnerOf(window)->startedCount() == 2, 30000);
+    QVERIFY(waitForJobs(window));
     // The line solve's result stands; the complete solve it stopped shows nothing.
     QVERIFY(!gridViewOf(window)->shownCells());
     const int undecided = undecidedIfConsistent(gridPicture(*gridViewOf(window)), picture);
@@ -297,6 +310,48 @@ void MainWindowSolvingTest::secondSolveTakesOver()
     QCOMPARE(outcomeLabelOf(window)->text(), QStringLiteral("%1 cells undecided").arg(undecided));
     QCOMPARE(statusOf(window), QStringLiteral("Ready"));
     QVERIFY(!window.findChild<QAction *>("cancelSolveAct")->isEnabled());
+}
+
+void MainWindowSolvingTest::requestsReturnAtOnce_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("Solve completely, then Cancel") << "Solve &completely" << 1;
+    QTest::newRow("a burst of ten, then Cancel") << "Solve &completely" << 10;
+    QTest::newRow("line Solve, then Cancel") << "&Solve" << 1;
+}
+
+// A puzzle no solve finishes in the test's time: every press must come back
+// at once, a burst must start one solve, and Cancel must end it.
+void MainWindowSolvingTest::requestsReturnAtOnce()
+{
+    QFETCH(QString, action);
+    QFETCH(int, presses);
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+    const std::vector<std::string> picture
+        = action == QStringLiteral("&Solve") ? longSolvePicture(600, 0.6) : longSolvePicture(99);
+    QVERIFY(openPuzzle(window, writePuzzle(tree, "huge.zd", puzzleTextOf(picture))));
+    JobRunner *runner = solveRunnerOf(window);
+
+    QElapsedTimer clock;
+    clock.start();
+    for (int press = 0; press < presses; ++press)
+        actionNamed(window, action)->trigger();
+    const qint64 returnedAfter = clock.elapsed();
+    QVERIFY2(returnedAfter < 2000, qPrintable(QString::number(returnedAfter)));
+    QCOMPARE(statusOf(window), QStringLiteral("Solving.."));
+    QTRY_COMPARE_WITH_TIMEOUT(runner->startedCount(), 1, 10000);
+    QTest::qWait(200);
+    QVERIFY(runner->isBusy());
+
+    window.findChild<QAction *>("cancelSolveAct")->trigger();
+    QVERIFY(waitForJobs(window, 20000));
+    QCOMPARE(runner->startedCount(), 1);
+    QCOMPARE(statusOf(window), QStringLiteral("Ready"));
+    QVERIFY2(outcomeLabelOf(window)->text().startsWith(QStringLiteral("Stopped")),
+             qPrintable(outcomeLabelOf(window)->text()));
 }
 
 QTEST_MAIN(MainWindowSolvingTest)

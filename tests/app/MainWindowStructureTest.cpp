@@ -215,6 +215,7 @@ void MainWindowStructureTest::slotIndicesReachTheirCommands()
     }
     outcomeLabelOf(window)->clear();
     QVERIFY(invoke(1));
+    QVERIFY(waitForJobs(window));
     QCOMPARE(outcomeLabelOf(window)->text(), QStringLiteral("Solved"));
     {
         ModalAnswer answer([](QWidget *box) { static_cast<QDialog *>(box)->accept(); });
@@ -347,6 +348,7 @@ void MainWindowStructureTest::ctrlSSolvesTheOpenedPuzzle()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(waitForJobs(window));
     QCOMPARE(statusOf(window), QStringLiteral("Ready"));
     QCOMPARE(outcomeLabelOf(window)->text(), QStringLiteral("Solved"));
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "CellState.h"
+#include "GridPainter.h"
+#include "PuzzleClues.h"
+
+#include <QSize>
+#include <QString>
+#include <vector>
+
+class QPainter;
+
+namespace zd {
+
+class PuzzleView;
+
+// Where the grid lies for `puzzle` at a cell size, in the two-cells-per-clue
+// look or the readable one: the clue bands are as wide as the longest clue
+// lists need.
+GridGeometry gridGeometryOf(const PuzzleView &puzzle, int cellSize, bool readableClues);
+// The whole drawing at that geometry: bands, grid and a margin of two cells.
+QSize drawingSizeOf(const GridGeometry &geometry);
+
+// A picture of the puzzle as the view shows it, held by value so that it can
+// be painted on another thread (a PDF or an image of a large puzzle) while
+// the view goes on changing.
+struct PuzzleDrawing
+{
+    PuzzleClues clues;
+    CellGrid cells; // rows x columns, row-major
+    std::vector<bool> marks; // tinted cells, or empty
+    bool readableClues = false;
+    GridStyle style = GridStyle::Main;
+    QString title; // the puzzle's name, for the page and the image's metadata
+
+    GridGeometry geometryAt(int cellSize) const;
+    QSize sizeAt(int cellSize) const { return drawingSizeOf(geometryAt(cellSize)); }
+    // Clues, grid lines, cell marks and tints, from the painter's origin.
+    void paintAt(QPainter &painter, int cellSize) const;
+};
+
+} // namespace zd
