@@ -46,9 +46,7 @@ const char *const starIconPath = "../images/star.png";
 const char *const helpPage = "aboutqt.html";
 
 constexpr int initialCellSize = 8;
-constexpr int zoomStep = 2;
 const char *const readableCluesKey = "view/readableClues";
-constexpr int smallestCellSize = 2;
 // Cell size of the PDF, in printer device units (a 1200 dpi page).
 constexpr int printCellSize = 64;
 
@@ -312,14 +310,16 @@ void MainWindow::about()
 // Both keep the puzzle point in the middle of the visible area in place.
 void MainWindow::plus()
 {
-    zoom->zoomTo(gridView->cellSize() + zoomStep);
+    zoom->zoomTo(gridView->cellSize() + zd::ViewZoom::zoomStep);
     gridView->update();
 }
 
 void MainWindow::minus()
 {
-    if (gridView->cellSize() > smallestCellSize)
-        zoom->zoomTo(gridView->cellSize() - zoomStep);
+    // Stops at 2 from the even sizes the window starts with.
+    if (const int smaller = zd::ViewZoom::stepOutFrom(gridView->cellSize());
+        smaller != gridView->cellSize())
+        zoom->zoomTo(smaller);
     gridView->update();
 }
 
@@ -410,9 +410,9 @@ void MainWindow::exportImage()
         = filter.contains(QLatin1String("*.svg")) ? QStringLiteral("svg") : QStringLiteral("png");
     const QString fileName = zd::withDefaultSuffix(chosen, suffix);
     bool accepted = false;
-    const int cellSize
-        = QInputDialog::getInt(this, tr("Export image"), tr("Cell size in pixels:"),
-                               gridView->cellSize(), 1, zdWidget::maxCellSize, 1, &accepted);
+    const int cellSize = QInputDialog::getInt(this, tr("Export image"), tr("Cell size in pixels:"),
+                                              gridView->cellSize(), zdWidget::minCellSize,
+                                              zdWidget::maxCellSize, 1, &accepted);
     if (!accepted)
         return;
     statusBar()->showMessage(tr("Exporting to %1...").arg(fileName));

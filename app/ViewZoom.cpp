@@ -14,8 +14,6 @@ namespace zd {
 
 namespace {
 
-constexpr int zoomStep = 2;
-
 // A view coordinate mapped to a cell size: the grid's corner moves with the
 // clue bands and every cell scales, so the same puzzle point is found again.
 int mapCoordinate(int coordinate, int oldGridEdge, int oldCell, int newGridEdge, int newCell)
@@ -85,9 +83,14 @@ void ViewZoom::stepIn(QPoint anchor)
     zoomTo(gridView.cellSize() < zoomStep ? zoomStep : gridView.cellSize() + zoomStep, anchor);
 }
 
+int ViewZoom::stepOutFrom(int cellSize)
+{
+    return cellSize - zoomStep >= smallestCellSize ? cellSize - zoomStep : cellSize;
+}
+
 void ViewZoom::stepOut(QPoint anchor)
 {
-    zoomTo(std::max(smallestCellSize, gridView.cellSize() - zoomStep), anchor);
+    zoomTo(stepOutFrom(gridView.cellSize()), anchor);
 }
 
 int ViewZoom::fittingCellSize() const

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "zdWidget.h"
+
 #include <QObject>
 #include <QPoint>
 
 class QScrollArea;
-class zdWidget;
 
 namespace zd {
 
@@ -15,9 +16,15 @@ namespace zd {
 class ViewZoom : public QObject
 {
 public:
-    // The smallest cell size the view zooms to: one pixel per cell, so that
-    // the largest puzzles fit on a screen.
-    static constexpr int smallestCellSize = 1;
+    // The one zoom limit of the window: Fit goes down to one pixel per cell
+    // (the view's own smallest size), so that the largest puzzles fit on a
+    // screen, and a step out is taken only while a whole step of 2 pixels
+    // stays above it, so that stepping out from even sizes ends at 2.
+    static constexpr int smallestCellSize = zdWidget::minCellSize;
+    static constexpr int zoomStep = 2;
+    // The cell size one step out from `cellSize`: the same size when no whole
+    // step is left.
+    static int stepOutFrom(int cellSize);
 
     ViewZoom(QScrollArea &area, zdWidget &view);
 
@@ -26,7 +33,7 @@ public:
     void zoomTo(int cellSize, QPoint anchor);
     // The same around the middle of the visible area.
     void zoomTo(int cellSize);
-    // One step in or out: 2 pixels, down to the smallest cell size.
+    // One step in or out, as stepOutFrom says.
     void stepIn(QPoint anchor);
     void stepOut(QPoint anchor);
     // The largest cell size at which the whole view fits the visible area

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -105,6 +106,7 @@ private slots:
 
     void smallPrintIsTheDrawingAsItWas();
     void largePrintFitsOnePage();
+    void largePrintLeavesTheWindowResponsive();
     void exportWritesTheGridAsShown();
     void savedPuzzleReadsBack_data();
     void savedPuzzleReadsBack();
@@ -181,6 +183,44 @@ void MainWindowOutputTest::largePrintFitsOnePage()
     QVERIFY2(
         std::abs(ink.height() - expectedHeight) < 0.06 * expectedHeight,
         qPrintable(QStringLiteral("height %1, expected %2").arg(ink.height()).arg(expectedHeight)));
+}
+
+// A 512 x 512 puzzle takes seconds to print: the window's event loop must
+// keep turning meanwhile, and the file appear only when it is complete.
+void MainWindowOutputTest::largePrintLeavesTheWindowResponsive()
+{
+    std::mt19937 random(7);
+    AppTree tree;
+    tree.enter();
+    const QString puzzle = tree.path(QStringLiteral("large.zd"));
+    writeTextFile(puzzle, puzzleTextOf(randomPicture(512, 512, 0.5, random)));
+    MainWindow window;
+    QVERIFY(openPuzzle(window, puzzle));
+    const QString pdf = tree.path(QStringLiteral("large.pdf"));
+
+    ModalAnswer answer(chooseFile(pdf));
+    actionNamed(window, QStringLiteral("&Print to pdf..."))->trigger();
+    QVERIFY(answer.answered());
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastTick = 0;
+    qint64 longestGap = 0;
+    bool sawPartialFile = false;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - lastTick);
+        lastTick = clock.elapsed();
+        sawPartialFile = sawPartialFile || QFile::exists(pdf);
+    });
+    ticker.start(10);
+    QVERIFY(waitForJobs(window, 300000));
+    ticker.stop();
+    qInfo("printed in %lld ms, longest event-loop gap %lld ms", clock.elapsed(), longestGap);
+    QCOMPARE(statusOf(window), QStringLiteral("Printed to ") + pdf);
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(!sawPartialFile);
+    // Loose: the machine running the tests may be busy.
+    QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
 }
 
 void MainWindowOutputTest::exportWritesTheGridAsShown()

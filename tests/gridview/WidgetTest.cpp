@@ -48,6 +48,17 @@ Recording recordPaintEvent(zdWidget &widget)
 
 } // namespace
 
+namespace zd {
+// How QCOMPARE prints a hit that differs.
+char *toString(const CellHit &hit)
+{
+    return QTest::toString(QStringLiteral("area %1, row %2, column %3")
+                               .arg(int(hit.area))
+                               .arg(hit.row)
+                               .arg(hit.column));
+}
+} // namespace zd
+
 class WidgetTest : public QObject
 {
     Q_OBJECT
@@ -64,6 +75,8 @@ private slots:
     void solvedCellsAreWhatIsPainted();
     void rejectedPuzzleReportsFailure();
     void shownCellsArePaintedAndLeaveTheModelAlone();
+    void cellAtNamesTheCellOrClueBandUnderAPoint_data();
+    void cellAtNamesTheCellOrClueBandUnderAPoint();
 
 private:
     PuzzleFolder folder;
@@ -279,6 +292,53 @@ void WidgetTest::shownCellsArePaintedAndLeaveTheModelAlone()
     QCOMPARE(squaresAt().size(), size_t(4));
     widget.load(folder.write("again.zd", twoSolutions));
     QVERIFY(squaresAt().empty());
+}
+
+void WidgetTest::cellAtNamesTheCellOrClueBandUnderAPoint_data()
+{
+    QTest::addColumn<int>("cellSize");
+    QTest::addColumn<bool>("readable");
+    for (const int size : { 1, 5, 8, 13 })
+        for (const bool readable : { false, true })
+            QTest::addRow("cell %d%s", size, readable ? ", readable clues" : "")
+                << size << readable;
+}
+
+// Every cell's centre and its four corner pixels name the cell; one pixel
+// left of the grid is the row's clue band, one above the column's; below
+// and right of the grid, and the corner above the row clues, are outside.
+void WidgetTest::cellAtNamesTheCellOrClueBandUnderAPoint()
+{
+    QFETCH(int, cellSize);
+    QFETCH(bool, readable);
+    zdWidget widget;
+    widget.setCellSize(cellSize);
+    widget.setReadableClues(readable);
+    QVERIFY(widget.load(folder.write("ten-by-fifteen.zd", tenByFifteen)));
+    const GridGeometry grid = widget.geometryAt(cellSize);
+    const int s = cellSize;
+    using Area = CellHit::Area;
+    for (int r = 0; r < grid.rows; ++r)
+        for (int j = 0; j < grid.columns; ++j) {
+            const QPoint corner(grid.gridLeft + j * s, grid.gridTop + r * s);
+            for (const QPoint offset : { QPoint(s / 2, s / 2), QPoint(0, 0), QPoint(s - 1, 0),
+                                         QPoint(0, s - 1), QPoint(s - 1, s - 1) })
+                QCOMPARE(widget.cellAt(corner + offset), (CellHit { Area::Cell, r, j }));
+        }
+    const int right = grid.gridLeft + grid.columns * s;
+    const int bottom = grid.gridTop + grid.rows * s;
+    if (grid.gridLeft > 0)
+        QCOMPARE(widget.cellAt(QPoint(grid.gridLeft - 1, grid.gridTop)),
+                 (CellHit { Area::RowClues, 0, -1 }));
+    if (grid.gridTop > 0)
+        QCOMPARE(widget.cellAt(QPoint(right - 1, grid.gridTop - 1)),
+                 (CellHit { Area::ColumnClues, -1, grid.columns - 1 }));
+    for (const QPoint outside : { QPoint(right, grid.gridTop), QPoint(grid.gridLeft, bottom),
+                                  QPoint(-1, grid.gridTop), QPoint(0, 0) }) {
+        if (outside == QPoint(0, 0) && (grid.gridLeft == 0 || grid.gridTop == 0))
+            continue; // no corner without both bands
+        QCOMPARE(widget.cellAt(outside), CellHit());
+    }
 }
 
 HEADLESS_TEST_MAIN(WidgetTest)
