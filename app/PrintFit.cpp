@@ -29,8 +29,7 @@ void paintFittedPage(QPainter &painter, const PuzzleDrawing &drawing, int cellSi
     // cell size, so this is the picture scaled down, on whole device units,
     // and the PDF stays as small as the drawing at full size. Below the
     // sizes that draw clues and lines, the full-size drawing is scaled.
-    constexpr int smallestWithClues = 5;
-    for (int smaller = cellSize - 1; smaller >= smallestWithClues; --smaller) {
+    for (int smaller = cellSize - 1; smaller >= smallestCellWithClues; --smaller) {
         const QSize fitted = drawnExtent(drawing, smaller);
         if (fitted.width() <= page.width() && fitted.height() <= page.height()) {
             drawing.paintAt(painter, smaller);

@@ -215,6 +215,20 @@ void paintGridLines(QPainter &painter, const GridGeometry &grid, const QRect &ar
         painter.drawLines(lines);
 }
 
+// Small cells have no grid lines: the outline shows where the grid ends.
+void paintOutline(QPainter &painter, const GridGeometry &grid)
+{
+    if (grid.rows <= 0 || grid.columns <= 0)
+        return;
+    const int right = grid.gridLeft + grid.columns * grid.cellSize;
+    const int bottom = grid.gridTop + grid.rows * grid.cellSize;
+    const QVector<QLine> outline { QLine(grid.gridLeft, grid.gridTop, right, grid.gridTop),
+                                   QLine(grid.gridLeft, bottom, right, bottom),
+                                   QLine(grid.gridLeft, grid.gridTop, grid.gridLeft, bottom),
+                                   QLine(right, grid.gridTop, right, bottom) };
+    painter.drawLines(outline);
+}
+
 // Where a cell's mark lies within the cell.
 struct MarkShape
 {
@@ -228,7 +242,8 @@ MarkShape markShape(int s, GridStyle style)
     if (style == GridStyle::Viewer)
         return { 2, 2, s - 4 };
     const int quarter = static_cast<int>(s * 0.25);
-    return { s > 2 ? 2 : 0, quarter, 2 * quarter };
+    // Small cells have no lines to keep clear of: full squares.
+    return { drawsClueNumbers(s) ? 2 : 0, quarter, 2 * quarter };
 }
 
 // A mark is its rectangle filled with the black brush and outlined with the
@@ -347,12 +362,14 @@ QString clueText(int value)
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
                GridStyle style, const QRect &area)
 {
-    if (geometry.cellSize > 4) {
+    if (drawsClueNumbers(geometry.cellSize)) {
         if (geometry.readableClues)
             paintReadableClues(painter, puzzle, geometry, area);
         else
             paintClues(painter, puzzle, geometry, style, area);
         paintGridLines(painter, geometry, area);
+    } else {
+        paintOutline(painter, geometry);
     }
     paintCells(painter, puzzle, geometry, style, area);
 }

@@ -36,15 +36,24 @@ struct GridGeometry
 // An area that reaches every item of any grid: nothing is skipped.
 QRect wholeDeviceArea();
 
-// The clue font at a cell size (drawn only for cells larger than 4 pixels).
+// Clue numbers and grid lines are drawn only for cells larger than 4 pixels;
+// smaller cells get the grid's outline and full squares, and the clue bands
+// take no room.
+constexpr int smallestCellWithClues = 5;
+inline bool drawsClueNumbers(int cellSize)
+{
+    return cellSize >= smallestCellWithClues;
+}
+
+// The clue font at a cell size (drawn only where drawsClueNumbers says).
 QFont clueFont(int cellSize, GridStyle style);
 
 // A clue as drawn: one-digit numbers get a leading space so that they sit
 // right-aligned in the same two character cells as two-digit ones.
 QString clueText(int value);
 
-// Paints the clues and grid lines (only for cells larger than 4 pixels), then
-// the cell marks. Items that cannot reach `area` are left out and lines and
+// Paints the clues and grid lines (or, for small cells, the grid's outline),
+// then the cell marks. Items that cannot reach `area` are left out and lines and
 // marks go to the painter in batches; inside `area` every pixel is what drawing
 // each item on its own gives. Leaves the clue font and a black brush set.
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,

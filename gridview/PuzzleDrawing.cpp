@@ -24,7 +24,7 @@ GridGeometry gridGeometryOf(const PuzzleView &puzzle, int cellSize, bool readabl
         const ReadableClueLayout layout(cellSize, ReadableClueLayout::longestClueDigits(puzzle));
         geometry.gridLeft = layout.rowBandWidth(mostRowClues);
         geometry.gridTop = layout.columnBandHeight(mostColumnClues);
-    } else {
+    } else if (drawsClueNumbers(cellSize)) {
         geometry.gridLeft = cellSize * mostRowClues * 2;
         geometry.gridTop = cellSize * mostColumnClues * 2;
     }

@@ -210,7 +210,10 @@ void MainWindowOutputTest::largePrintLeavesTheWindowResponsive()
     connect(&ticker, &QTimer::timeout, [&] {
         longestGap = std::max(longestGap, clock.elapsed() - lastTick);
         lastTick = clock.elapsed();
-        sawPartialFile = sawPartialFile || QFile::exists(pdf);
+        // Once there, the file must be a whole PDF, up to its end marker.
+        QFile file(pdf);
+        if (file.open(QIODevice::ReadOnly) && !file.readAll().trimmed().endsWith("%%EOF"))
+            sawPartialFile = true;
     });
     ticker.start(10);
     QVERIFY(waitForJobs(window, 300000));

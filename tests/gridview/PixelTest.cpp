@@ -189,11 +189,14 @@ void PixelTest::filledCellsFillTheWholeCellAtTwoPixels()
 {
     const MarkedPuzzle puzzle({ "#-", "-." });
     const QImage image = paintWhole(puzzle, { 2, 4, 4, 2, 2 }, GridStyle::Main, QSize(12, 12));
-    // Only the filled cell's square, outline included: pixels 4..6 both ways.
+    // The filled cell's square, outline included: pixels 4..6 both ways;
+    // and the grid's outline from 4 to 8.
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 12; ++x) {
             const bool inSquare = x >= 4 && x <= 6 && y >= 4 && y <= 6;
-            QCOMPARE(image.pixel(x, y), inSquare ? black : white);
+            const bool onOutline = ((x == 4 || x == 8) && y >= 4 && y <= 8)
+                || ((y == 4 || y == 8) && x >= 4 && x <= 8);
+            QCOMPARE(image.pixel(x, y), inSquare || onOutline ? black : white);
         }
 }
 

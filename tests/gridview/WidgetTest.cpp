@@ -138,7 +138,8 @@ void WidgetTest::cellSizesThatCannotBeDrawnAreKeptInRange()
     widget.load(folder.write("ten-by-fifteen.zd", tenByFifteen));
     widget.setCellSize(0);
     QCOMPARE(widget.cellSize(), zdWidget::minCellSize);
-    QCOMPARE(widget.size(), QSize(23, 20));
+    // No clue numbers at one pixel, so the bands take no room.
+    QCOMPARE(widget.size(), QSize(17, 12));
     recordPaintEvent(widget);
     widget.setCellSize(-8);
     QCOMPARE(widget.cellSize(), zdWidget::minCellSize);
