@@ -14,7 +14,8 @@ const uint64_t *LinePlacements::finishing(int layer) const
     return backward.data() + static_cast<size_t>(layer) * static_cast<size_t>(automaton.words());
 }
 
-bool LinePlacements::build(const int *clues, int clueCount, const uint8_t *states, int lineLength)
+bool LinePlacements::build(const int *clues, int clueCount, const uint8_t *states, int lineLength,
+                           bool withStarts)
 {
     automaton.reset(clues, clueCount);
     cells = states;
@@ -33,7 +34,8 @@ bool LinePlacements::build(const int *clues, int clueCount, const uint8_t *state
         << (final % 64);
     for (int i = length - 1; i >= 0; --i)
         automaton.retreat(backward.data() + (i + 1) * words, cells[i], backward.data() + i * words);
-    fillStarts(clueCount);
+    if (withStarts)
+        fillStarts(clues, clueCount);
     return true;
 }
 
@@ -51,26 +53,31 @@ bool LinePlacements::allows(int position, uint8_t state) const
 }
 
 // Block b starts at cell i when a fitting placement is in the block's first
-// state before cell i and one state further after it. The earliest start is
-// searched from the left, the latest from the right, each stopping at the first.
-void LinePlacements::fillStarts(int clueCount)
+// state before cell i and one state further after it. Block b starts after
+// the earliest start of block b - 1 and its gap, and before the latest start
+// of block b + 1, so each search resumes where the last one left off.
+void LinePlacements::fillStarts(const int *clues, int clueCount)
 {
     earliest.assign(static_cast<size_t>(clueCount), -1);
     latest.assign(static_cast<size_t>(clueCount), -1);
-    for (int block = 0; block < clueCount; ++block) {
+    const auto startsAt = [&](int block, int i) {
         const int state = automaton.blockStart(block);
-        const auto startsAt = [&](int i) {
-            return cells[i] != 1 && LineAutomaton::has(reachable(i), state)
-                && LineAutomaton::has(finishing(i + 1), state + 1);
-        };
-        int first = 0;
-        while (first < length && !startsAt(first))
+        return cells[i] != 1 && LineAutomaton::has(reachable(i), state)
+            && LineAutomaton::has(finishing(i + 1), state + 1);
+    };
+    int first = 0;
+    for (int block = 0; block < clueCount; ++block) {
+        while (first < length && !startsAt(block, first))
             ++first;
-        int last = length - 1;
-        while (last > first && !startsAt(last))
-            --last;
         earliest[static_cast<size_t>(block)] = first;
+        first += clues[block] + 1;
+    }
+    int last = length - 1;
+    for (int block = clueCount - 1; block >= 0; --block) {
+        while (last > 0 && !startsAt(block, last))
+            --last;
         latest[static_cast<size_t>(block)] = last;
+        last -= (block > 0 ? clues[block - 1] : 0) + 1;
     }
 }
 

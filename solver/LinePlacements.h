@@ -15,8 +15,10 @@ class LinePlacements
 {
 public:
     // `states` holds the line (0 unknown, 1 empty, 2 filled). False when no
-    // placement fits; the queries below need a true build.
-    bool build(const int *clues, int clueCount, const uint8_t *states, int length);
+    // placement fits; the queries below need a true build (the starts one
+    // `withStarts`).
+    bool build(const int *clues, int clueCount, const uint8_t *states, int length,
+               bool withStarts = true);
 
     // First and last cell where block `block` starts in some fitting placement:
     // its starts in the leftmost and in the rightmost placement.
@@ -28,7 +30,7 @@ public:
 private:
     const uint64_t *reachable(int layer) const;
     const uint64_t *finishing(int layer) const;
-    void fillStarts(int clueCount);
+    void fillStarts(const int *clues, int clueCount);
 
     LineAutomaton automaton;
     const uint8_t *cells = nullptr;

@@ -10,6 +10,7 @@ LineTrace::LineTrace(const PuzzleLines &puzzleLines, std::vector<uint8_t> grid)
     , cells(std::move(grid))
     , unknown(static_cast<int>(std::count(cells.begin(), cells.end(), uint8_t(0))))
     , queuedAt(static_cast<size_t>(puzzleLines.lineCount()), -1)
+    , found(static_cast<size_t>(puzzleLines.lineCount()))
 { }
 
 CellFact LineTrace::fact(int cell) const
@@ -38,12 +39,21 @@ void LineTrace::decide(int cell, uint8_t state)
     if (cells[cell] == 0)
         --unknown;
     cells[cell] = state;
-    queue(lines->rowOf(cell), 0);
-    queue(lines->columnLineOf(cell), 0);
+    for (const int line : { lines->rowOf(cell), lines->columnLineOf(cell) }) {
+        found[static_cast<size_t>(line)].valid = false;
+        queue(line, 0);
+    }
 }
 
 LineTrace::Next LineTrace::next(LineStep &step)
 {
+    if (!ready.empty()) {
+        step = std::move(ready.front());
+        ready.pop_front();
+        for (const CellFact &cell : step.cells)
+            decide(cell.row * lines->columns() + cell.column, static_cast<uint8_t>(cell.state));
+        return Next::Step;
+    }
     for (int level = 0; level < levels; ++level) {
         while (!waiting[level].empty()) {
             const int line = waiting[level].front();
@@ -51,14 +61,11 @@ LineTrace::Next LineTrace::next(LineStep &step)
             if (queuedAt[static_cast<size_t>(line)] != level)
                 continue; // moved to an easier queue meanwhile
             queuedAt[static_cast<size_t>(line)] = -1;
-            const int found = look(line, level, step);
-            if (found == -2)
+            const int easiest = look(line, level, step);
+            if (easiest == -2)
                 return Next::Conflict;
-            if (found != level)
-                continue;
-            for (const CellFact &cell : step.cells)
-                decide(cell.row * lines->columns() + cell.column, static_cast<uint8_t>(cell.state));
-            return Next::Step;
+            if (easiest == level)
+                return next(step);
         }
     }
     return Next::Fixpoint;
@@ -70,9 +77,12 @@ int LineTrace::look(int line, int wanted, LineStep &step)
     buffer.resize(static_cast<size_t>(length));
     for (int p = 0; p < length; ++p)
         buffer[static_cast<size_t>(p)] = cells[lines->cellAt(line, p)];
-    std::vector<int> positions;
-    std::vector<uint8_t> states;
-    const int level = easiestCandidates(line, positions, states);
+    Found &known = found[static_cast<size_t>(line)];
+    if (!known.valid) {
+        known.level = easiestCandidates(line, known.groups);
+        known.valid = true;
+    }
+    const int level = known.level;
     if (level == -2) {
         step = {};
         step.isRow = lines->isRow(line);
@@ -86,87 +96,103 @@ int LineTrace::look(int line, int wanted, LineStep &step)
     if (level > wanted)
         queue(line, level);
     if (level == wanted)
-        fillStep(line, level, positions, states, step);
+        for (const Group &group : known.groups)
+            splitByPremises(line, level, group);
     return level;
 }
 
-// The cells of the easiest technique that decides something on the line:
-// for overlap and spaces those of the first block or gap that has any.
-int LineTrace::easiestCandidates(int line, std::vector<int> &positions,
-                                 std::vector<uint8_t> &states)
+// The cells of the easiest technique that decides something on the line, in
+// groups: for overlap one per block, for spaces one per gap, for the rest one.
+int LineTrace::easiestCandidates(int line, std::vector<Group> &groups)
 {
     const int length = lines->lineLength(line);
     const int *clues = lines->clues(line);
     const int blocks = lines->clueCount(line);
+    groups.clear();
     if (!placements.build(clues, blocks, buffer.data(), length))
         return -2;
-    const auto collect = [&](int from, int to, uint8_t state) {
+    const auto collect = [&](int from, int to, uint8_t state, int blockOrGap) {
+        Group group;
+        group.blockOrGap = blockOrGap;
         for (int p = std::max(from, 0); p < std::min(to, length); ++p)
-            if (buffer[static_cast<size_t>(p)] == 0) {
-                positions.push_back(p);
-                states.push_back(state);
-            }
-        return !positions.empty();
+            if (buffer[static_cast<size_t>(p)] == 0)
+                group.cells.emplace_back(p, state);
+        if (group.cells.empty())
+            return;
+        if (blockOrGap >= 0 && state == CellFilled) {
+            group.earliest = placements.earliestStart(blockOrGap);
+            group.latest = placements.latestStart(blockOrGap);
+        } else if (blockOrGap >= 0) {
+            group.earliest = blockOrGap < blocks ? placements.earliestStart(blockOrGap) : -1;
+            group.latest = blockOrGap > 0 ? placements.latestStart(blockOrGap - 1) : -1;
+        }
+        groups.push_back(std::move(group));
     };
     for (int b = 0; b < blocks; ++b)
-        if (collect(placements.latestStart(b), placements.earliestStart(b) + clues[b], 2)) {
-            blockOrGap = b;
-            return 0;
-        }
+        collect(placements.latestStart(b), placements.earliestStart(b) + clues[b], CellFilled, b);
+    if (!groups.empty())
+        return 0;
     for (int gap = 0; gap <= blocks; ++gap) {
         const int from = gap == 0 ? 0 : placements.latestStart(gap - 1) + clues[gap - 1];
         const int to = gap == blocks ? length : placements.earliestStart(gap);
-        if (collect(from, to, 1)) {
-            blockOrGap = gap;
-            return 1;
-        }
+        collect(from, to, CellEmpty, gap);
     }
+    if (!groups.empty())
+        return 1;
+    Group group;
     for (int p = 0; p < length; ++p) {
         if (buffer[static_cast<size_t>(p)] != 0)
             continue;
-        if (!placements.allows(p, 1))
-            collect(p, p + 1, 2);
-        else if (!placements.allows(p, 2))
-            collect(p, p + 1, 1);
+        if (!placements.allows(p, CellEmpty))
+            group.cells.emplace_back(p, CellFilled);
+        else if (!placements.allows(p, CellFilled))
+            group.cells.emplace_back(p, CellEmpty);
     }
-    blockOrGap = -1;
-    return positions.empty() ? -1 : 2;
+    if (group.cells.empty())
+        return -1;
+    groups.push_back(std::move(group));
+    return 2;
 }
 
-// The premises of the first candidate, and every candidate that follows from
-// them alone: a step whose premises are all needed.
-void LineTrace::fillStep(int line, int level, const std::vector<int> &positions,
-                         const std::vector<uint8_t> &states, LineStep &step)
+// Steps of one group, each with the premises of its first cell and every
+// other cell of the group that follows from them alone: a step whose premises
+// are all needed. Cells that need more wait for the next step.
+void LineTrace::splitByPremises(int line, int level, Group group)
 {
     const int length = lines->lineLength(line);
     const int *clues = lines->clues(line);
     const int blocks = lines->clueCount(line);
-    step = {};
-    step.technique = static_cast<Technique>(level);
-    step.isRow = lines->isRow(line);
-    step.index = step.isRow ? line : line - lines->rows();
-    step.block = blockOrGap;
-    if (level == 0) {
-        step.earliest = placements.earliestStart(blockOrGap);
-        step.latest = placements.latestStart(blockOrGap);
-    } else if (level == 1) {
-        step.earliest = blockOrGap < blocks ? placements.earliestStart(blockOrGap) : -1;
-        step.latest = blockOrGap > 0 ? placements.latestStart(blockOrGap - 1) : -1;
-    }
-    premises.find(clues, blocks, buffer.data(), length, positions[0], states[0], kept);
-    premiseLine.assign(static_cast<size_t>(length), 0);
-    for (int p : kept) {
-        premiseLine[static_cast<size_t>(p)] = buffer[static_cast<size_t>(p)];
-        step.because.push_back(fact(lines->cellAt(line, p)));
-    }
-    placements.build(clues, blocks, premiseLine.data(), length);
-    for (size_t i = 0; i < positions.size(); ++i) {
-        const uint8_t other = states[i] == 1 ? 2 : 1;
-        if (i > 0 && placements.allows(positions[i], other))
-            continue;
-        CellFact cell = fact(lines->cellAt(line, positions[i]));
-        cell.state = static_cast<CellState>(states[i]);
-        step.cells.push_back(cell);
+    while (!group.cells.empty()) {
+        LineStep step;
+        step.technique = static_cast<Technique>(level);
+        step.isRow = lines->isRow(line);
+        step.index = step.isRow ? line : line - lines->rows();
+        step.block = group.blockOrGap;
+        step.earliest = group.earliest;
+        step.latest = group.latest;
+        const auto [first, firstState] = group.cells.front();
+        premises.find(clues, blocks, buffer.data(), length, first, firstState, kept);
+        premiseLine.assign(static_cast<size_t>(length), 0);
+        for (int p : kept) {
+            premiseLine[static_cast<size_t>(p)] = buffer[static_cast<size_t>(p)];
+            step.because.push_back(fact(lines->cellAt(line, p)));
+        }
+        const bool several = group.cells.size() > 1;
+        if (several)
+            placements.build(clues, blocks, premiseLine.data(), length, false);
+        std::vector<std::pair<int, uint8_t>> later;
+        for (size_t i = 0; i < group.cells.size(); ++i) {
+            const auto [position, state] = group.cells[i];
+            if (i > 0 && placements.allows(position, state == CellEmpty ? CellFilled : CellEmpty)) {
+                later.emplace_back(position, state);
+                continue;
+            }
+            CellFact cell = fact(lines->cellAt(line, position));
+            cell.state = static_cast<CellState>(state);
+            step.cells.push_back(cell);
+        }
+        ready.push_back(std::move(step));
+        group.cells = std::move(later);
     }
 }
 

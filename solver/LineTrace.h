@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <utility>
 #include <vector>
 
 namespace zd {
@@ -42,9 +43,16 @@ private:
     // The easiest step on the line (its level) or -1; `step` gets it when its
     // level is `wanted`. A conflict comes back as level -2.
     int look(int line, int wanted, LineStep &step);
-    int easiestCandidates(int line, std::vector<int> &positions, std::vector<uint8_t> &states);
-    void fillStep(int line, int level, const std::vector<int> &positions,
-                  const std::vector<uint8_t> &states, LineStep &step);
+    // Undecided cells one technique decides together: (position, state).
+    struct Group
+    {
+        std::vector<std::pair<int, uint8_t>> cells;
+        int blockOrGap = -1;
+        int earliest = -1;
+        int latest = -1;
+    };
+    int easiestCandidates(int line, std::vector<Group> &groups);
+    void splitByPremises(int line, int level, Group group);
 
     const PuzzleLines *lines;
     std::vector<uint8_t> cells;
@@ -56,7 +64,16 @@ private:
     std::vector<uint8_t> buffer;
     std::vector<uint8_t> premiseLine;
     std::vector<int> kept;
-    int blockOrGap = -1; // of the candidates found last
+    // Per line, what its last look found, kept until one of its cells changes:
+    // a line found to offer only a harder step waits with it in that queue.
+    struct Found
+    {
+        bool valid = false;
+        int level = -1;
+        std::vector<Group> groups;
+    };
+    std::vector<Found> found;
+    std::deque<LineStep> ready; // found together, handed out one by one
 };
 
 } // namespace zd
