@@ -315,8 +315,6 @@ TEST(ZdsolveRun, RefusesAPuzzleTooLargeToSolveWithoutTryingIt)
     EXPECT_TRUE(contains(run.err, huge + ": the puzzle has 20000 x 20000 cells")) << run.err;
 }
 
-} // namespace
-
 TEST(ZdsolveRun, ExplainNumbersTheStepsInPlainEnglish)
 {
     TemporaryFolder folder;
@@ -361,3 +359,5 @@ TEST(ZdsolveRun, ExplainAddsStepsToEachJsonObject)
     EXPECT_TRUE(contains(run.err, "steps: 6 overlap, 8 spaces,")) << run.err;
     EXPECT_EQ(runZdsolveProgram({ "--explain", "--method", "line", folder.path() }).exitCode, 64);
 }
+
+} // namespace
