@@ -99,6 +99,14 @@ JsonLine &JsonLine::add(std::string_view key, const std::vector<std::string> &ro
     return *this;
 }
 
+JsonLine &JsonLine::addMembers(std::string_view members)
+{
+    if (text.size() > 1)
+        text += ", ";
+    text += members;
+    return *this;
+}
+
 JsonLine &JsonLine::addNull(std::string_view key)
 {
     addKey(key);

@@ -25,6 +25,9 @@ public:
     JsonLine &addOrNull(std::string_view key, std::string_view value);
     JsonLine &addOrNull(std::string_view key, const std::vector<std::string> &rows);
 
+    // Members already written as JSON (`"key": value, ...`), as they are.
+    JsonLine &addMembers(std::string_view members);
+
     // The object followed by a line feed.
     std::string finish() const { return text + "}\n"; }
 

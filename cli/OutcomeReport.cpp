@@ -97,7 +97,7 @@ std::string textReport(const PuzzleOutcome &outcome, bool brief)
     return completeMethodText(outcome, brief);
 }
 
-std::string jsonReport(const PuzzleOutcome &outcome)
+std::string jsonReport(const PuzzleOutcome &outcome, std::string_view moreMembers)
 {
     JsonLine json;
     json.add("file", outcome.name).add("rows", outcome.rows).add("columns", outcome.columns);
@@ -119,6 +119,8 @@ std::string jsonReport(const PuzzleOutcome &outcome)
     if (outcome.hasVerdict(Verdict::None) && !outcome.lineMethod)
         json.addOrNull("reason", outcome.reason);
     json.addOrNull("error", outcome.error);
+    if (!moreMembers.empty())
+        json.addMembers(moreMembers);
     return json.finish();
 }
 

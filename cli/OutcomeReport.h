@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace zd {
 
@@ -12,8 +13,9 @@ namespace zd {
 // The verdict line and (unless brief) the grid or grids, ending with an empty
 // line when a grid was written.
 std::string textReport(const PuzzleOutcome &outcome, bool brief);
-// One JSON object on one line.
-std::string jsonReport(const PuzzleOutcome &outcome);
+// One JSON object on one line; `moreMembers` (JSON members, may be empty)
+// goes in last.
+std::string jsonReport(const PuzzleOutcome &outcome, std::string_view moreMembers = {});
 
 // Counts of a run, for the summary and the exit code.
 class RunSummary

@@ -34,6 +34,10 @@ Options:
                       '#' and '.'), other (for multiple), known (for timeout),
                       error (for error); the summary goes to standard error
   --brief             only the verdict line of each puzzle, no grid
+  --explain           also the steps that decide the puzzle, easiest first,
+                      each with the cells it rests on, and the difficulty
+                      (steps of each technique, the longest chain); with
+                      --json the keys steps, difficulty and explanation_end
   -j, --jobs N        solve N puzzles at once (default: one per core, or one
                       per N cores with --threads N)
   --threads N         race N differently configured searches on each puzzle,

@@ -105,6 +105,8 @@ bool applyFlag(const std::string &name, ToolOptions &options)
         options.json = true;
     else if (name == "--brief")
         options.brief = true;
+    else if (name == "--explain")
+        options.explain = true;
     else if (name == "--no-progress")
         options.progress = false;
     else if (name == "-h" || name == "--help")
@@ -124,6 +126,8 @@ std::string checkCombination(const ToolOptions &options)
         return "-o is for --to: name the format to convert to";
     if (options.convertTo && options.json)
         return "--json does not go with --to: conversion writes puzzle files";
+    if (options.explain && (options.convertTo || options.method == SolveMethod::Line))
+        return "--explain goes with the complete solver only, not with --to or --method line";
     return {};
 }
 

@@ -24,6 +24,7 @@ struct ToolOptions
     std::string outputPath; // -o, for --to
     bool json = false;
     bool brief = false; // one line per puzzle, no grid
+    bool explain = false; // --explain: the deduction steps of every puzzle
     bool progress = true; // a progress bar, shown only when standard error is a terminal
     bool help = false;
     int jobs = 0; // 0: one per core, or per --threads cores

@@ -2,6 +2,7 @@
 
 #include "Conversion.h"
 #include "ExitCodes.h"
+#include "ExplainReport.h"
 #include "InputFiles.h"
 #include "Interruption.h"
 #include "OutcomeReport.h"
@@ -77,7 +78,19 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
                                                          : defaultJobs(options.threads);
     ProgressBar bar(stderr, options.progress && isatty(STDERR_FILENO));
     RunSummary summary;
-    const auto deliver = [&](size_t, PuzzleOutcome &&outcome) {
+    SolveOne solve = solverFor(options);
+    // --explain: each worker explains the puzzle it solved into the slot of
+    // that entry (runPuzzles hands out the entries themselves).
+    std::vector<ExplainedPuzzle> explained(options.explain ? entries.size() : 0);
+    Difficulty allSteps;
+    if (options.explain)
+        solve = [&, plain = solve](const PuzzleEntry &entry) {
+            PuzzleOutcome outcome = plain(entry);
+            explained[static_cast<size_t>(&entry - entries.data())]
+                = explainOutcome(entry, outcome, options.timeoutSeconds, &interruptionFlag());
+            return outcome;
+        };
+    const auto deliver = [&](size_t index, PuzzleOutcome &&outcome) {
         if (outcome.skipped)
             return;
         bar.clear();
@@ -85,18 +98,27 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
             flushStandardOutput();
             std::fprintf(stderr, "zdsolve: %s\n", printableText(outcome.error).c_str());
         }
-        writeOut(options.json ? jsonReport(outcome) : textReport(outcome, options.brief));
+        const ExplainedPuzzle *explanation
+            = index < explained.size() && explained[index].present ? &explained[index] : nullptr;
+        if (options.json)
+            writeOut(jsonReport(outcome, explanation ? explanation->jsonMembers : ""));
+        else
+            writeOut(textReport(outcome, options.brief) + (explanation ? explanation->text : ""));
+        if (explanation)
+            allSteps.add(explanation->difficulty);
         flushStandardOutput();
         summary.add(outcome);
     };
-    runPuzzles(entries, jobs, solverFor(options), deliver,
-               [&](size_t done) { bar.show(done, entries.size()); });
+    runPuzzles(entries, jobs, solve, deliver, [&](size_t done) { bar.show(done, entries.size()); });
     bar.clear();
     if (summary.puzzles() > 1) {
+        std::string text = summary.text();
+        if (options.explain)
+            text += "steps: " + difficultyText(allSteps) + "\n";
         if (options.json)
-            std::fputs(summary.text().c_str(), stderr);
+            std::fputs(text.c_str(), stderr);
         else
-            writeOut(summary.text());
+            writeOut(text);
     }
     if (wasInterrupted()) {
         std::fprintf(stderr, "zdsolve: interrupted; %zu of %zu puzzles were not solved\n",

@@ -315,4 +315,49 @@ TEST(ZdsolveRun, RefusesAPuzzleTooLargeToSolveWithoutTryingIt)
     EXPECT_TRUE(contains(run.err, huge + ": the puzzle has 20000 x 20000 cells")) << run.err;
 }
 
+TEST(ZdsolveRun, ExplainNumbersTheStepsInPlainEnglish)
+{
+    TemporaryFolder folder;
+    const RunResult run = runZdsolveProgram({ "--explain", folder.write("tiny.zd", uniquePuzzle) });
+    EXPECT_EQ(run.exitCode, 0);
+    const std::string steps = "steps:\n"
+                              "1. Row 1 (2 2): cells 1-2 filled: the first 2 covers them wherever "
+                              "it goes (it can only start at cell 1)\n"
+                              "2. Row 1 (2 2): cells 4-5 filled: the second 2 covers them "
+                              "wherever it goes (it can only start at cell 4)\n"
+                              "3. Row 3 (5): cells 1-5 filled: the 5 covers them wherever it goes "
+                              "(it can only start at cell 1)\n";
+    EXPECT_TRUE(contains(run.out, "..#..\n\n" + steps)) << run.out;
+    EXPECT_TRUE(contains(run.out,
+                         "6. Column 2 (1 1): cell 2 empty: no block reaches it (the first 1 "
+                         "ends at cell 1 at the latest and the second 1 starts at cell 3 at "
+                         "the earliest)\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out,
+                         "\ndifficulty: 6 overlap, 8 spaces, 0 line, 0 contradiction, 0 both, 0 "
+                         "search; longest chain 0\n\n"))
+        << run.out;
+}
+
+TEST(ZdsolveRun, ExplainAddsStepsToEachJsonObject)
+{
+    TemporaryFolder folder;
+    folder.write("1.zd", uniquePuzzle);
+    folder.write("2.zd", multiplePuzzle);
+    const RunResult run = runZdsolveProgram({ "--explain", "--json", folder.path() });
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out;
+    for (const std::string &line : lines)
+        EXPECT_TRUE(JsonChecker(line).valid()) << line;
+    EXPECT_TRUE(contains(lines[0],
+                         "\"steps\": [{\"technique\": \"overlap\", \"line\": [\"row\", 0], "
+                         "\"cells\": [[0, 0, \"#\"], [0, 1, \"#\"]], \"because\": [], "))
+        << lines[0];
+    EXPECT_TRUE(contains(lines[0], "\"explanation_end\": null}")) << lines[0];
+    EXPECT_TRUE(contains(lines[1], "\"steps\": [], ")) << lines[1];
+    EXPECT_TRUE(contains(lines[1], "have several solutions")) << lines[1];
+    EXPECT_TRUE(contains(run.err, "steps: 6 overlap, 8 spaces,")) << run.err;
+    EXPECT_EQ(runZdsolveProgram({ "--explain", "--method", "line", folder.path() }).exitCode, 64);
+}
+
 } // namespace
