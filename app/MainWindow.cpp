@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -47,6 +48,7 @@ const char *const helpPage = "aboutqt.html";
 
 constexpr int initialCellSize = 8;
 const char *const readableCluesKey = "view/readableClues";
+const char *const fitOnOpenKey = "view/fitNewPuzzles";
 // Cell size of the PDF, in printer device units (a 1200 dpi page).
 constexpr int printCellSize = 64;
 
@@ -155,6 +157,7 @@ void MainWindow::createMenus()
 
     viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->addAction(fitAct);
+    viewMenu->addAction(fitOnOpenAct);
     viewMenu->addAction(readableCluesAct);
 
     helpMenu = menuBar()->addMenu(tr("&Help"));
@@ -227,12 +230,22 @@ bool MainWindow::loadFile(const QString &fileName)
     solveRunner->discard();
     forgetSolutions();
     recentFiles->add(fileName);
+    showNewPuzzle();
     document->setTitle(shownName);
     statusBar()->showMessage(QLatin1String("Loaded ") + shownName);
     setWindowTitle(QLatin1String("zdQt - ") + shownName);
     outcomeLabel->clear();
     outcomeHintLabel->clear();
     return true;
+}
+
+void MainWindow::showNewPuzzle()
+{
+    // From its top left corner, not at the earlier puzzle's scroll position.
+    if (fitOnOpenAct->isChecked())
+        zoom->fitToWindow();
+    scrollArea->horizontalScrollBar()->setValue(0);
+    scrollArea->verticalScrollBar()->setValue(0);
 }
 
 void MainWindow::solve()
@@ -278,7 +291,7 @@ void MainWindow::showSolveOutcome(bool solved)
         outcomeLabel->setText(outcome.undecidedCells == 1
                                   ? tr("1 cell undecided")
                                   : tr("%1 cells undecided").arg(outcome.undecidedCells));
-        outcomeHintLabel->setText(tr("Solve completely (Ctrl+Shift+S) finishes it"));
+        outcomeHintLabel->setText(tr("Solve completely (Ctrl+Shift+S) can finish it"));
         return;
     case zd::Verdict::None:
         break;
@@ -391,6 +404,16 @@ void MainWindow::createOutputAndViewActions()
                                      .value(readableCluesKey, false)
                                      .toBool());
     connect(readableCluesAct, &QAction::toggled, this, &MainWindow::setReadableClues);
+    fitOnOpenAct = new QAction(tr("Fit &new puzzles to the window"), this);
+    fitOnOpenAct->setObjectName(QStringLiteral("fitOnOpenAct"));
+    fitOnOpenAct->setStatusTip(tr("Show every puzzle opened whole, at the largest size that fits"));
+    fitOnOpenAct->setCheckable(true);
+    fitOnOpenAct->setChecked(QSettings(QStringLiteral("zdqt"), QStringLiteral("zdqt"))
+                                 .value(fitOnOpenKey, false)
+                                 .toBool());
+    connect(fitOnOpenAct, &QAction::toggled, this, [](bool on) {
+        QSettings(QStringLiteral("zdqt"), QStringLiteral("zdqt")).setValue(fitOnOpenKey, on);
+    });
 }
 
 QString MainWindow::puzzlePath() const

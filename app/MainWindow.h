@@ -2,6 +2,7 @@
 
 #include "CellState.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <optional>
 
@@ -55,6 +56,9 @@ private:
     void createStatusBar();
     // True when the file was loaded (the batch's puzzle chosen, no error).
     bool loadFile(const QString &fileName);
+    // Scrolls a puzzle just loaded to its top left corner, fitted to the
+    // window when the user asked for that.
+    void showNewPuzzle();
     void showSolveOutcome(bool solved);
     void showLineSolveResult(const CMalovanaKrizovkaFromFile &solved, std::optional<int> result);
 
@@ -106,6 +110,8 @@ private:
     QLabel *outcomeHintLabel = nullptr;
     // Cells decided and search work while a solve runs.
     QLabel *progressLabel = nullptr;
+    // Since the running solve started, for the progress label.
+    QElapsedTimer solveClock;
     // The puzzle the window works on; the view paints it.
     zd::PuzzleDocument *document = nullptr;
     // Solves, one at a time: a new one replaces the one running, and a load
@@ -120,5 +126,6 @@ private:
     QAction *saveAsAct = nullptr;
     QAction *fitAct = nullptr;
     QAction *readableCluesAct = nullptr;
+    QAction *fitOnOpenAct = nullptr;
     zd::ViewZoom *zoom = nullptr;
 };

@@ -128,6 +128,7 @@ void MainWindow::setSolving(bool solving)
     if (solving) {
         outcomeLabel->clear();
         outcomeHintLabel->clear();
+        solveClock.start();
     }
     progressLabel->clear();
     progressLabel->setVisible(solving);
@@ -135,7 +136,10 @@ void MainWindow::setSolving(bool solving)
 
 void MainWindow::showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes)
 {
-    QString text = tr("%1 of %2 cells decided").arg(decidedCells).arg(totalCells);
+    // The time moves even while a phase reports nothing new.
+    const qint64 seconds = solveClock.elapsed() / 1000;
+    QString text = tr("%1:%2, ").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'))
+        + tr("%1 of %2 cells decided").arg(decidedCells).arg(totalCells);
     if (searchNodes > 0)
         text += tr(", %1 search nodes").arg(searchNodes);
     progressLabel->setText(text);

@@ -9,11 +9,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 
 using namespace zd;
 
@@ -41,6 +43,27 @@ void wheel(QWidget *target, QPoint at, int delta)
     QApplication::sendEvent(target, &event);
 }
 
+// Counts the events of one type that reach the objects it is installed on.
+class EventCounter : public QObject
+{
+public:
+    EventCounter(QEvent::Type counted, int &count)
+        : type(counted)
+        , seen(count)
+    { }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == type)
+            ++seen;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEvent::Type type;
+    int &seen;
+};
+
 } // namespace
 
 class MainWindowZoomTest : public QObject
@@ -58,6 +81,8 @@ private slots:
     void zoomKeepsItsPlace();
     void fitShowsA512PuzzleWhole();
     void readableCluesAreRemembered();
+    void newPuzzleShowsFromItsTopLeft_data();
+    void newPuzzleShowsFromItsTopLeft();
 };
 
 void MainWindowZoomTest::zoomKeepsItsPlace_data()
@@ -154,6 +179,74 @@ void MainWindowZoomTest::readableCluesAreRemembered()
         QCOMPARE(next.findChild<QAction *>(QStringLiteral("readableCluesAct"))->isChecked(), on);
         QCOMPARE(gridViewOf(next)->readableClues(), on);
     }
+}
+
+void MainWindowZoomTest::newPuzzleShowsFromItsTopLeft_data()
+{
+    QTest::addColumn<bool>("fitNewPuzzles");
+    QTest::newRow("as it was zoomed") << false;
+    QTest::newRow("fitted to the window") << true;
+}
+
+// A second puzzle of the same size, opened while the first is scrolled to
+// its far corner: the canvas is repainted (the same size used to leave the
+// old clues on screen), shown from its top left corner and, when asked,
+// fitted whole into a 600 x 600 window.
+void MainWindowZoomTest::newPuzzleShowsFromItsTopLeft()
+{
+    QFETCH(bool, fitNewPuzzles);
+    std::mt19937 random(9);
+    AppTree tree;
+    tree.enter();
+    const QString first = tree.path(QStringLiteral("first.zd"));
+    const QString second = tree.path(QStringLiteral("second.zd"));
+    writeTextFile(first, puzzleTextOf(randomPicture(99, 99, 0.5, random)));
+    writeTextFile(second, puzzleTextOf(randomPicture(99, 99, 0.5, random)));
+    MainWindow window;
+    window.resize(600, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAction *fitOnOpen = window.findChild<QAction *>(QStringLiteral("fitOnOpenAct"));
+    QVERIFY(fitOnOpen && fitOnOpen->isCheckable());
+    fitOnOpen->setChecked(false);
+    QVERIFY(openPuzzle(window, first));
+    QScrollArea *area = scrollAreaOf(window);
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QVERIFY(area->verticalScrollBar()->value() > 0);
+
+    zdWidget *view = gridViewOf(window);
+    int paints = 0;
+    EventCounter counter(QEvent::Paint, paints);
+    view->installEventFilter(&counter);
+    fitOnOpen->setChecked(fitNewPuzzles);
+    QVERIFY(openPuzzle(window, second));
+    QTRY_VERIFY(paints > 0);
+    QCOMPARE(area->horizontalScrollBar()->value(), 0);
+    QCOMPARE(area->verticalScrollBar()->value(), 0);
+    if (fitNewPuzzles) {
+        const QSize room = area->maximumViewportSize();
+        QVERIFY2(view->width() <= room.width() && view->height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(view->width()).arg(view->height())));
+        // Every cell drawn: at this size a filled cell is a whole square.
+        QVERIFY(view->cellSize() >= 4);
+    }
+    // Back to the first from Open recent (no dialog whose closing would
+    // repaint the window anyway), at the same size and scroll position:
+    // nothing moves, and the canvas must still be painted anew.
+    QTest::qWait(50);
+    paints = 0;
+    QMenu *recent = window.findChild<QAction *>(QStringLiteral("openRecentMenu"))->menu();
+    emit recent->aboutToShow();
+    const QList<QAction *> entries = recent->actions();
+    const auto entry = std::find_if(entries.begin(), entries.end(), [&](const QAction *action) {
+        return action->data().toString() == first;
+    });
+    QVERIFY(entry != entries.end());
+    (*entry)->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("zdQt - ") + first);
+    QTRY_VERIFY(paints > 0);
+    fitOnOpen->setChecked(false);
 }
 
 QTEST_MAIN(MainWindowZoomTest)
