@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineCellBits.h"
 #include "LineReasons.h"
 #include "LineSolver.h"
 #include "Propagation.h"
@@ -124,8 +125,7 @@ private:
     size_t clauseHead = 0; // next trail literal whose watches to visit
     std::vector<Clause> clauses;
     std::vector<std::vector<Watch>> watches; // by literal that turned false
-    std::vector<uint64_t> lineBits;
-    std::vector<size_t> lineOffset;
+    LineCellBits lineCells; // the cells of `cells`, line by line, for the line solver
     std::vector<uint64_t> decidedFilled;
     std::vector<uint64_t> decidedEmpty;
     std::vector<int> lineQueue;
