@@ -739,7 +739,6 @@ PropagationResult ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t
                 return PropagationResult::Consistent;
             continue;
         }
-        ++decisionCount;
         levelStart.push_back(trail.size());
         const uint8_t phase
             = stableMode && targetPhase[cell] != CellUnknown ? targetPhase[cell] : savedPhase[cell];

@@ -54,9 +54,6 @@ public:
     // Sees every learned clause (for tests: none may exclude a solution).
     std::function<void(const std::vector<int> &)> onLearned;
 
-    int64_t conflicts() const { return conflictCount; }
-    int64_t decisions() const { return decisionCount; }
-
 private:
     struct Clause
     {
@@ -154,7 +151,6 @@ private:
     std::vector<int> levelStamp;
     int stamp = 0;
     int64_t conflictCount = 0;
-    int64_t decisionCount = 0;
     size_t learnedLimit = 2000;
     int learnedCount = 0;
     bool stopped = false;

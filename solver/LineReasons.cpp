@@ -11,7 +11,6 @@ namespace zd {
 // lines; lines of one word take the bit-parallel form below.
 bool LineReasons::feasible(const int *clues, int clueCount, const uint8_t *states, int length)
 {
-    ++checkCount;
     if (length < 64)
         return feasibleShort(clues, clueCount, states, length);
     return lineCanMeetClues(
@@ -98,7 +97,6 @@ void LineReasons::shrinkBits(const int *clues, int clueCount, uint64_t &filled, 
     uint64_t range = 0;
     for (size_t k = from; k < to; ++k)
         range |= uint64_t { 1 } << candidates[k];
-    ++checkCount;
     if (!feasibleBits(clues, clueCount, filled & ~range, empty & ~range, length)) {
         filled &= ~range;
         empty &= ~range;
@@ -118,7 +116,6 @@ bool LineReasons::shrinkShort(const int *clues, int clueCount, uint64_t &filled,
                               std::vector<int> &kept)
 {
     kept.clear();
-    ++checkCount;
     if (feasibleBits(clues, clueCount, filled, empty, length))
         return false;
     if (!candidates.empty())

@@ -40,8 +40,6 @@ public:
     // True when the blocks fit the states.
     bool feasible(const int *clues, int clueCount, const uint8_t *states, int length);
 
-    int64_t checks() const { return checkCount; }
-
 private:
     void shrinkRange(const int *clues, int clueCount, std::vector<uint8_t> &states,
                      const std::vector<int> &candidates, size_t from, size_t to,
@@ -55,7 +53,6 @@ private:
 
     LineFitScratch fitScratch;
     std::vector<uint8_t> saved; // states of candidates being tried
-    int64_t checkCount = 0;
 };
 
 } // namespace zd
