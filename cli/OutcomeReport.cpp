@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace zd {
 
@@ -20,7 +21,7 @@ std::string secondsText(double seconds)
 
 std::vector<std::string> rowsOf(const PuzzleOutcome &outcome, const CellGrid &grid)
 {
-    return pictureOfGrid(grid, outcome.columns);
+    return pictureOfGrid(grid, outcome.result.columns);
 }
 
 void appendGrid(std::string &out, const std::vector<std::string> &rows)
@@ -33,22 +34,23 @@ std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
 {
     if (outcome.failed)
         return printableText(outcome.name) + ": error: " + printableText(outcome.error) + "\n";
+    const SolveResult &result = outcome.result;
     std::string out = printableText(outcome.name) + ": " + verdictWord(outcome);
-    if (outcome.grade)
-        out += std::string(" (grade ") + gradeName(*outcome.grade) + ")";
-    out += " in " + secondsText(outcome.seconds);
-    if (outcome.verdict == Verdict::None && !outcome.reason.empty())
-        out += ": " + outcome.reason;
+    if (const std::optional<Grade> grade = outcome.grade())
+        out += std::string(" (grade ") + gradeName(*grade) + ")";
+    out += " in " + secondsText(result.seconds);
+    if (result.verdict == Verdict::None && !result.problem.empty())
+        out += ": " + result.problem;
     out += '\n';
     if (brief)
         return out;
-    const CellGrid &grid = outcome.verdict == Verdict::Undecided ? outcome.known : outcome.solution;
+    const CellGrid &grid = result.verdict == Verdict::Undecided ? result.known : result.solution;
     if (grid.empty())
         return out;
     appendGrid(out, rowsOf(outcome, grid));
-    if (outcome.verdict == Verdict::Multiple && !outcome.other.empty()) {
+    if (result.verdict == Verdict::Multiple && !result.other.empty()) {
         out += "another solution:\n";
-        appendGrid(out, rowsOf(outcome, outcome.other));
+        appendGrid(out, rowsOf(outcome, result.other));
     }
     return out + '\n';
 }
@@ -59,14 +61,15 @@ std::string lineMethodText(const PuzzleOutcome &outcome, bool brief)
     if (brief)
         return printableText(outcome.name) + ": " + verdictWord(outcome) + " (result "
             + std::to_string(outcome.resultCode) + ", " + std::to_string(outcome.steps) + " steps, "
-            + std::to_string(outcome.passes) + " passes) in " + secondsText(outcome.seconds) + "\n";
+            + std::to_string(outcome.passes) + " passes) in " + secondsText(outcome.result.seconds)
+            + "\n";
     std::string out = printableText(outcome.name) + ":\n";
     for (char pass : outcome.passLines)
         out += std::string(1, pass) + '\n';
     out += "result: " + std::to_string(outcome.resultCode) + " (" + verdictWord(outcome) + ")\n";
     out += "steps: " + std::to_string(outcome.steps) + "\n";
     out += "passes: " + std::to_string(outcome.passes) + "\n";
-    appendGrid(out, rowsOf(outcome, outcome.known));
+    appendGrid(out, rowsOf(outcome, outcome.result.known));
     return out + '\n';
 }
 
@@ -77,8 +80,8 @@ std::string verdictWord(const PuzzleOutcome &outcome)
     if (outcome.failed)
         return "error";
     if (!outcome.lineMethod)
-        return verdictName(outcome.verdict);
-    switch (outcome.verdict) {
+        return verdictName(outcome.result.verdict);
+    switch (outcome.result.verdict) {
     case Verdict::Unique:
         return "solved";
     case Verdict::None:
@@ -99,25 +102,26 @@ std::string textReport(const PuzzleOutcome &outcome, bool brief)
 
 std::string jsonReport(const PuzzleOutcome &outcome, std::string_view moreMembers)
 {
+    const SolveResult &result = outcome.result;
+    const std::optional<Grade> grade = outcome.grade();
     JsonLine json;
-    json.add("file", outcome.name).add("rows", outcome.rows).add("columns", outcome.columns);
-    json.add("verdict", verdictWord(outcome))
-        .addOrNull("grade", outcome.grade ? gradeName(*outcome.grade) : "");
-    json.addSeconds("seconds", outcome.seconds);
+    json.add("file", outcome.name).add("rows", result.rows).add("columns", result.columns);
+    json.add("verdict", verdictWord(outcome)).addOrNull("grade", grade ? gradeName(*grade) : "");
+    json.addSeconds("seconds", result.seconds);
     if (outcome.lineMethod) {
         json.add("result", outcome.resultCode).add("steps", int64_t(outcome.steps));
         json.add("passes", int64_t(outcome.passes)).add("pass_lines", outcome.passLines);
-        const CellGrid solved = outcome.hasVerdict(Verdict::Unique) ? outcome.known : CellGrid();
+        const CellGrid solved = outcome.hasVerdict(Verdict::Unique) ? result.known : CellGrid();
         json.addOrNull("solution", rowsOf(outcome, solved));
-        json.addOrNull("known", rowsOf(outcome, outcome.known));
+        json.addOrNull("known", rowsOf(outcome, result.known));
     } else {
-        json.addOrNull("solution", rowsOf(outcome, outcome.solution))
-            .addOrNull("other", rowsOf(outcome, outcome.other));
-        json.addOrNull("known", rowsOf(outcome, outcome.known));
-        json.add("search_nodes", outcome.searchNodes).add("probes", outcome.probes);
+        json.addOrNull("solution", rowsOf(outcome, result.solution))
+            .addOrNull("other", rowsOf(outcome, result.other));
+        json.addOrNull("known", rowsOf(outcome, result.known));
+        json.add("search_nodes", result.searchNodes).add("probes", result.probes);
     }
     if (outcome.hasVerdict(Verdict::None) && !outcome.lineMethod)
-        json.addOrNull("reason", outcome.reason);
+        json.addOrNull("reason", result.problem);
     json.addOrNull("error", outcome.error);
     if (!moreMembers.empty())
         json.addMembers(moreMembers);
@@ -138,9 +142,9 @@ void RunSummary::add(const PuzzleOutcome &outcome)
     ++count;
     ++verdicts[verdictWord(outcome)];
     worstExit = std::max(worstExit, exitCodeFor(outcome));
-    totalSeconds += outcome.seconds;
-    if (!outcome.failed && outcome.seconds > slowestSeconds) {
-        slowestSeconds = outcome.seconds;
+    totalSeconds += outcome.result.seconds;
+    if (!outcome.failed && outcome.result.seconds > slowestSeconds) {
+        slowestSeconds = outcome.result.seconds;
         slowestName = outcome.name;
     }
 }

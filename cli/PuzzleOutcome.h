@@ -8,26 +8,24 @@
 
 namespace zd {
 
-// What zdsolve reports about one puzzle, whichever method solved it.
+// What zdsolve reports about one puzzle, whichever method solved it: the
+// solver's answer, with what the tool adds beside it.
 struct PuzzleOutcome
 {
     std::string name; // file, or file#N
-    int rows = 0;
-    int columns = 0;
-    // The solver's verdict; the line method's result code maps onto it
-    // (0 solved: Unique, 1 rejected: None, 2 stuck: Undecided).
-    Verdict verdict = Verdict::Undecided;
+    // The verdict, the grid's size, the solutions, the known cells and the
+    // search's figures, as the solver gave them, with these differences: the
+    // line method's result code maps onto the verdict (0 solved: Unique,
+    // 1 rejected: None, 2 stuck: Undecided) and its grid is `known`; the
+    // solver's `known` is kept only when Undecided; `seconds` is the time
+    // the tool measured around the solve; `problem` is why there is no
+    // solution, when the solver can tell.
+    SolveResult result;
     // Instead of a verdict: the puzzle could not be read or solved.
     bool failed = false;
     std::string error; // the message when failed
     bool solverFault = false; // failed: the solver's answer broke the clues
-    std::optional<Grade> grade; // how a solution is reached; none without one
-    double seconds = 0;
-    CellGrid solution;
-    CellGrid other; // multiple: a second solution
-    CellGrid known; // undecided, and the line method's grid
     bool skipped = false; // not solved because the run was interrupted; not reported
-    std::string reason; // none: why, when the solver can tell
 
     // The line method's own figures.
     bool lineMethod = false;
@@ -36,10 +34,14 @@ struct PuzzleOutcome
     int32_t steps = 0;
     int32_t passes = 0;
 
-    int64_t searchNodes = 0;
-    int64_t probes = 0;
-
-    bool hasVerdict(Verdict wanted) const { return !failed && verdict == wanted; }
+    bool hasVerdict(Verdict wanted) const { return !failed && result.verdict == wanted; }
+    // How a solution is reached: the solver's grade when it found one, else none.
+    std::optional<Grade> grade() const
+    {
+        if (lineMethod || !(hasVerdict(Verdict::Unique) || hasVerdict(Verdict::Multiple)))
+            return std::nullopt;
+        return result.grade;
+    }
 };
 
 // The word reports use for the outcome: "unique", "multiple", "none",

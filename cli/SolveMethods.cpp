@@ -21,10 +21,11 @@ std::string checkReportedSolutions(const PuzzleOutcome &outcome, const PuzzleClu
 {
     const bool hasSolution
         = outcome.hasVerdict(Verdict::Unique) || outcome.hasVerdict(Verdict::Multiple);
-    if (hasSolution && !clues.isSolvedBy(outcome.solution))
+    const SolveResult &result = outcome.result;
+    if (hasSolution && !clues.isSolvedBy(result.solution))
         return "the solver reported a solution that breaks the clues";
     if (outcome.hasVerdict(Verdict::Multiple)
-        && (!clues.isSolvedBy(outcome.other) || outcome.other == outcome.solution))
+        && (!clues.isSolvedBy(result.other) || result.other == result.solution))
         return "the solver reported a second solution that breaks the clues or equals the first";
     return {};
 }
@@ -38,8 +39,8 @@ bool outcomeWithoutSolving(const PuzzleEntry &entry, PuzzleOutcome &outcome)
         return false;
     outcome = {};
     outcome.name = entry.name;
-    outcome.rows = entry.clues.rows;
-    outcome.columns = entry.clues.columns;
+    outcome.result.rows = entry.clues.rows;
+    outcome.result.columns = entry.clues.columns;
     outcome.failed = true;
     outcome.error = entry.failed() ? entry.error
                                    : entry.name + ": the puzzle has "
@@ -61,25 +62,15 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
     options.cancel = cancel;
     options.engine = engine;
     options.threads = threads;
-    const SolveResult result = solveCompletely(entry.clues, options);
-    outcome.seconds = secondsSince(start);
+    outcome.result = solveCompletely(entry.clues, options);
+    outcome.result.seconds = secondsSince(start);
     outcome.name = entry.name;
-    outcome.rows = entry.clues.rows;
-    outcome.columns = entry.clues.columns;
-    outcome.verdict = result.verdict;
-    // A grade tells how a solution is reached; without one it says nothing.
-    if (result.verdict == Verdict::Unique || result.verdict == Verdict::Multiple)
-        outcome.grade = result.grade;
-    outcome.solution = result.solution;
-    outcome.other = result.other;
-    if (result.verdict == Verdict::Undecided)
-        outcome.known = result.known;
-    outcome.reason = result.problem;
-    outcome.searchNodes = result.searchNodes;
-    outcome.probes = result.probes;
+    outcome.result.rows = entry.clues.rows;
+    outcome.result.columns = entry.clues.columns;
+    if (outcome.result.verdict != Verdict::Undecided)
+        outcome.result.known.clear();
     if (std::string fault = checkReportedSolutions(outcome, entry.clues); !fault.empty()) {
         outcome.failed = true;
-        outcome.grade.reset();
         outcome.solverFault = true;
         outcome.error = entry.name + ": " + fault;
     }
@@ -155,22 +146,23 @@ PuzzleOutcome solveWithLineLogic(const PuzzleEntry &entry)
         return outcome;
     outcome.lineMethod = true;
     outcome.name = entry.name;
-    outcome.rows = entry.clues.rows;
-    outcome.columns = entry.clues.columns;
+    SolveResult &result = outcome.result;
+    result.rows = entry.clues.rows;
+    result.columns = entry.clues.columns;
     const auto start = std::chrono::steady_clock::now();
     CMalovanaKrizovka model;
     entry.clues.applyTo(model);
     CapturedOutput printed;
     outcome.resultCode = model.solve(nullptr, 0);
     outcome.passLines = passLinesOf(printed.finish());
-    outcome.seconds = secondsSince(start);
-    outcome.verdict = lineVerdict(outcome.resultCode);
+    result.seconds = secondsSince(start);
+    result.verdict = lineVerdict(outcome.resultCode);
     outcome.steps = model.stepCount();
     outcome.passes = model.passCount();
-    outcome.known.reserve(static_cast<size_t>(outcome.rows) * outcome.columns);
-    for (int r = 0; r < outcome.rows; ++r)
-        for (int c = 0; c < outcome.columns; ++c)
-            outcome.known.push_back(static_cast<CellState>(
+    result.known.reserve(static_cast<size_t>(result.rows) * result.columns);
+    for (int r = 0; r < result.rows; ++r)
+        for (int c = 0; c < result.columns; ++c)
+            result.known.push_back(static_cast<CellState>(
                 model.cell(static_cast<int16_t>(r), static_cast<int16_t>(c))));
     return outcome;
 }

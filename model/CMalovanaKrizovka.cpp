@@ -1,5 +1,7 @@
 #include "CMalovanaKrizovka.h"
 
+#include "BlockRanges.h"
+
 #include <cstddef>
 
 CMalovanaKrizovka::~CMalovanaKrizovka() = default;
@@ -51,17 +53,13 @@ int16_t CMalovanaKrizovka::columnClue(int16_t column, int16_t k) const
 
 void CMalovanaKrizovka::computeBlockRanges(ClueList &list, int16_t length)
 {
-    const int n = static_cast<int>(list.size());
-    if (n == 0)
+    if (list.empty())
         return;
-    list[0].earliestStart = 0;
-    for (int k = 1; k < n; ++k)
-        list[k].earliestStart
-            = static_cast<int16_t>(list[k - 1].earliestStart + list[k - 1].length + 1);
-    list[n - 1].latestStart = static_cast<int16_t>(length - list[n - 1].length);
-    for (int k = n - 2; k >= 0; --k)
-        list[k].latestStart = static_cast<int16_t>(list[k + 1].latestStart - list[k].length - 1);
-    const auto firstMatch = static_cast<int16_t>(list[n - 1].latestStart + 1);
+    zd::packBlockRanges(
+        list.size(), length, [&list](std::size_t k) { return list[k].length; },
+        [&list](std::size_t k) -> int16_t & { return list[k].earliestStart; },
+        [&list](std::size_t k) -> int16_t & { return list[k].latestStart; });
+    const auto firstMatch = static_cast<int16_t>(list.back().latestStart + 1);
     for (Clue &clue : list) {
         clue.firstMatchStart = firstMatch;
         clue.position = clue.earliestStart;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineClueCheck.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +27,5 @@ struct LineScratch
     std::vector<int32_t> intersection; // cells every agreeing placement shares
     std::vector<BlockState> blocks; // the line's blocks in clue order
     std::vector<BlockState> reversedBlocks; // the same blocks, last one first
-    std::vector<int32_t> emptyBefore; // empty cells before each cell
-    std::vector<uint8_t> fitsFrom, fitsFromNext; // placement checks, block by block
+    zd::LineFitScratch fit; // placement checks (placementFits)
 };

@@ -8,6 +8,7 @@
 // cell whose state follows only from how the blocks combine (such as a gap
 // that every agreeing placement leaves between two blocks) stays open.
 
+#include "BlockRanges.h"
 #include "CMalovanaKrizovka.h"
 #include "LineSteps.h"
 
@@ -119,13 +120,10 @@ bool blockLeftTheLine(Blocks blocks, int32_t length)
 
 void packToTheLeft(Blocks blocks, int32_t length)
 {
-    const std::size_t n = blocks.size();
-    blocks[0].earliestStart = 0;
-    for (std::size_t k = 1; k < n; ++k)
-        blocks[k].earliestStart = blocks[k - 1].earliestStart + blocks[k - 1].length + 1;
-    blocks[n - 1].latestStart = length - blocks[n - 1].length;
-    for (std::size_t k = n - 1; k-- > 0;)
-        blocks[k].latestStart = blocks[k + 1].latestStart - blocks[k].length - 1;
+    zd::packBlockRanges(
+        blocks.size(), length, [blocks](std::size_t k) { return blocks[k].length; },
+        [blocks](std::size_t k) -> int32_t & { return blocks[k].earliestStart; },
+        [blocks](std::size_t k) -> int32_t & { return blocks[k].latestStart; });
     for (BlockState &block : blocks)
         block.position = block.earliestStart;
 }

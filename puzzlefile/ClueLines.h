@@ -23,7 +23,6 @@ public:
     bool next(std::string_view &line);
     // Number of the line next() returned last; 0 before the first.
     int lineNumber() const { return number; }
-    bool atEnd() const { return offset >= text.size(); }
 
 private:
     std::string_view text;

@@ -1,7 +1,6 @@
 #include "ConflictSearch.h"
 
 #include "CMalovanaKrizovka.h"
-#include "LineBits.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
@@ -51,6 +50,7 @@ ConflictSearch::ConflictSearch(const PuzzleLines &puzzleLines, SolveBudget &solv
     , reason(static_cast<size_t>(cellCount), noReason)
     , trailIndex(static_cast<size_t>(cellCount), 0)
     , watches(2 * static_cast<size_t>(cellCount))
+    , lineCells(puzzleLines)
     , lineQueued(static_cast<size_t>(puzzleLines.lineCount()), 0)
     , cachedReason(static_cast<size_t>(cellCount))
     , reasonOk(static_cast<size_t>(cellCount), 0)
@@ -62,7 +62,6 @@ ConflictSearch::ConflictSearch(const PuzzleLines &puzzleLines, SolveBudget &solv
     , levelStamp(static_cast<size_t>(cellCount) + 2, 0)
 {
     trail.reserve(cells.size());
-    lineBits.assign(lines.layOutLineBitSets(lineOffset), 0);
     const int longest = std::max(lines.rows(), lines.columns());
     decidedFilled.resize(LineSolver::wordsFor(longest));
     decidedEmpty.resize(LineSolver::wordsFor(longest));
@@ -102,17 +101,9 @@ void ConflictSearch::assign(int literal, int why)
     trailIndex[cell] = static_cast<int>(trail.size());
     reasonOk[cell] = 0;
     trail.push_back(literal);
-    const int row = lines.rowOf(cell);
-    const int column = lines.columnLineOf(cell);
-    const int positions[2] = { column - lines.rows(), row };
-    const int crossing[2] = { row, column };
-    for (int k = 0; k < 2; ++k) {
-        const int line = crossing[k];
-        uint64_t *filled = lineBits.data() + lineOffset[line];
-        const int words = LineSolver::wordsFor(lines.lineLength(line));
-        LineBits::set(state == CellFilled ? filled : filled + words, positions[k]);
-        queueLine(line);
-    }
+    lineCells.markCell(cell, state);
+    queueLine(lines.rowOf(cell));
+    queueLine(lines.columnLineOf(cell));
 }
 
 void ConflictSearch::backtrack(int toLevel)
@@ -125,16 +116,7 @@ void ConflictSearch::backtrack(int toLevel)
         savedPhase[cell] = cells[cell];
         cells[cell] = CellUnknown;
         reasonOk[cell] = 0;
-        const int row = lines.rowOf(cell);
-        const int column = lines.columnLineOf(cell);
-        const int positions[2] = { column - lines.rows(), row };
-        const int crossing[2] = { row, column };
-        for (int k = 0; k < 2; ++k) {
-            uint64_t *filled = lineBits.data() + lineOffset[crossing[k]];
-            const int words = LineSolver::wordsFor(lines.lineLength(crossing[k]));
-            LineBits::clear(filled, positions[k]);
-            LineBits::clear(filled + words, positions[k]);
-        }
+        lineCells.clearCell(cell);
         if (heapPosition[cell] < 0)
             heapInsert(cell);
     }
@@ -196,8 +178,8 @@ bool ConflictSearch::solveLine(int line, std::vector<int> &conflict)
 {
     const int length = lines.lineLength(line);
     const int words = LineSolver::wordsFor(length);
-    const uint64_t *filled = lineBits.data() + lineOffset[line];
-    const uint64_t *empty = filled + words;
+    const uint64_t *filled = lineCells.filled(line);
+    const uint64_t *empty = lineCells.empty(line);
     if (!lineSolver.solve(lines.clues(line), lines.clueCount(line), filled, empty, length,
                           decidedFilled.data(), decidedEmpty.data())) {
         conflict.clear();
@@ -279,8 +261,8 @@ void ConflictSearch::sortCandidatesLatestFirst(int line)
 void ConflictSearch::explainShortLine(int line, int forcedCell, size_t trailLimit)
 {
     const int length = lines.lineLength(line);
-    uint64_t filled = lineBits[lineOffset[line]];
-    uint64_t empty = lineBits[lineOffset[line] + 1];
+    uint64_t filled = lineCells.filled(line)[0];
+    uint64_t empty = lineCells.empty(line)[0];
     candidates.clear();
     for (uint64_t known = filled | empty; known != 0; known &= known - 1) {
         const int position = __builtin_ctzll(known);
@@ -757,7 +739,6 @@ PropagationResult ConflictSearch::findUpToTwoSolutions(const std::vector<uint8_t
                 return PropagationResult::Consistent;
             continue;
         }
-        ++decisionCount;
         levelStart.push_back(trail.size());
         const uint8_t phase
             = stableMode && targetPhase[cell] != CellUnknown ? targetPhase[cell] : savedPhase[cell];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineCellBits.h"
 #include "LineReasons.h"
 #include "LineSolver.h"
 #include "Propagation.h"
@@ -52,9 +53,6 @@ public:
 
     // Sees every learned clause (for tests: none may exclude a solution).
     std::function<void(const std::vector<int> &)> onLearned;
-
-    int64_t conflicts() const { return conflictCount; }
-    int64_t decisions() const { return decisionCount; }
 
 private:
     struct Clause
@@ -124,8 +122,7 @@ private:
     size_t clauseHead = 0; // next trail literal whose watches to visit
     std::vector<Clause> clauses;
     std::vector<std::vector<Watch>> watches; // by literal that turned false
-    std::vector<uint64_t> lineBits;
-    std::vector<size_t> lineOffset;
+    LineCellBits lineCells; // the cells of `cells`, line by line, for the line solver
     std::vector<uint64_t> decidedFilled;
     std::vector<uint64_t> decidedEmpty;
     std::vector<int> lineQueue;
@@ -154,7 +151,6 @@ private:
     std::vector<int> levelStamp;
     int stamp = 0;
     int64_t conflictCount = 0;
-    int64_t decisionCount = 0;
     size_t learnedLimit = 2000;
     int learnedCount = 0;
     bool stopped = false;

@@ -9,11 +9,6 @@ namespace zd {
 // word i / 64. Destination and sources may be the same array unless noted.
 namespace LineBits {
 
-inline int wordsFor(int bits)
-{
-    return (bits + 63) / 64;
-}
-
 inline bool test(const uint64_t *set, int bit)
 {
     return (set[bit >> 6] >> (bit & 63)) & 1u;

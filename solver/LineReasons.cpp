@@ -1,46 +1,24 @@
 #include "LineReasons.h"
 
-#include "CMalovanaKrizovka.h"
+#include "CellState.h"
+#include "LineClueCheck.h"
 
 #include <algorithm>
 
 namespace zd {
 
-// reach[j][i]: blocks 0..j-1 fit into cells 0..i-1 with cell i free to
-// start anything (the cell after a block counts as its gap).
+// The one feasibility check of the project (LineClueCheck.h) for long
+// lines; lines of one word take the bit-parallel form below.
 bool LineReasons::feasible(const int *clues, int clueCount, const uint8_t *states, int length)
 {
-    ++checkCount;
     if (length < 64)
         return feasibleShort(clues, clueCount, states, length);
-    emptyBefore.resize(static_cast<size_t>(length) + 1);
-    emptyBefore[0] = 0;
-    for (int i = 0; i < length; ++i)
-        emptyBefore[i + 1] = emptyBefore[i] + (states[i] == CellEmpty ? 1 : 0);
-    const int width = length + 1;
-    reach.assign(static_cast<size_t>(clueCount + 1) * width, 0);
-    reach[0] = 1;
-    for (int i = 0; i < length; ++i) {
-        const bool mayBeEmpty = states[i] != CellFilled;
-        for (int j = 0; j <= clueCount; ++j) {
-            if (!reach[static_cast<size_t>(j) * width + i])
-                continue;
-            if (mayBeEmpty)
-                reach[static_cast<size_t>(j) * width + i + 1] = 1;
-            if (j == clueCount)
-                continue;
-            const int end = i + clues[j];
-            if (end > length || emptyBefore[end] != emptyBefore[i])
-                continue;
-            if (end < length && states[end] == CellFilled)
-                continue;
-            reach[static_cast<size_t>(j + 1) * width + std::min(end + 1, length)] = 1;
-        }
-    }
-    return reach[static_cast<size_t>(clueCount) * width + length] != 0;
+    return lineCanMeetClues(
+        static_cast<size_t>(clueCount), [clues](size_t k) { return clues[k]; }, length,
+        [states](int32_t i) { return states[i]; }, fitScratch);
 }
 
-// The same on one word: bit i of `at` is position i (0..length). Moving
+// The same check on one word: bit i of `at` is position i (0..length). Moving
 // right across cells that may be empty is an addition whose carries run
 // along those stretches.
 bool LineReasons::feasibleShort(const int *clues, int clueCount, const uint8_t *states, int length)
@@ -119,7 +97,6 @@ void LineReasons::shrinkBits(const int *clues, int clueCount, uint64_t &filled, 
     uint64_t range = 0;
     for (size_t k = from; k < to; ++k)
         range |= uint64_t { 1 } << candidates[k];
-    ++checkCount;
     if (!feasibleBits(clues, clueCount, filled & ~range, empty & ~range, length)) {
         filled &= ~range;
         empty &= ~range;
@@ -139,7 +116,6 @@ bool LineReasons::shrinkShort(const int *clues, int clueCount, uint64_t &filled,
                               std::vector<int> &kept)
 {
     kept.clear();
-    ++checkCount;
     if (feasibleBits(clues, clueCount, filled, empty, length))
         return false;
     if (!candidates.empty())

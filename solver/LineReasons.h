@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineClueCheck.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -11,7 +13,8 @@ namespace zd {
 // a cell's state (or the line's contradiction) already follows.
 //
 // The test underneath is a plain feasibility check (can the blocks be placed
-// over the given cells?), O(length x blocks), cheaper than a full line solve.
+// over the given cells? zd::lineCanMeetClues, or its one-word form for lines
+// under 64 cells), O(length x blocks), cheaper than a full line solve.
 // The reason is shrunk greedily: each candidate cell is made unknown in turn
 // and stays so when the line stays infeasible. The result is irredundant
 // (no cell can be dropped), not necessarily the smallest.
@@ -37,8 +40,6 @@ public:
     // True when the blocks fit the states.
     bool feasible(const int *clues, int clueCount, const uint8_t *states, int length);
 
-    int64_t checks() const { return checkCount; }
-
 private:
     void shrinkRange(const int *clues, int clueCount, std::vector<uint8_t> &states,
                      const std::vector<int> &candidates, size_t from, size_t to,
@@ -50,11 +51,8 @@ private:
                              int length);
     bool feasibleShort(const int *clues, int clueCount, const uint8_t *states, int length);
 
-    std::vector<int> emptyBefore; // empty cells among positions < i
-    std::vector<uint8_t> reach;
-    std::vector<uint8_t>
-        saved; // states of candidates being tried // (clueCount + 1) x (length + 1)
-    int64_t checkCount = 0;
+    LineFitScratch fitScratch;
+    std::vector<uint8_t> saved; // states of candidates being tried
 };
 
 } // namespace zd

@@ -1,5 +1,6 @@
 #include "LpUniqueness.h"
 
+#include "BlockRanges.h"
 #include "CellState.h"
 #include "SolveBudget.h"
 
@@ -73,10 +74,10 @@ bool addLine(Program &program, const PuzzleLines &lines, int line)
     std::vector<int> earliest(blocks, 0);
     std::vector<int> latest(blocks, 0);
     std::vector<int> firstColumn(blocks, 0);
-    for (int j = 1; j < blocks; ++j)
-        earliest[j] = earliest[j - 1] + clues[j - 1] + 1;
-    for (int j = blocks - 1; j >= 0; --j)
-        latest[j] = j == blocks - 1 ? length - clues[j] : latest[j + 1] - clues[j] - 1;
+    packBlockRanges(
+        static_cast<size_t>(blocks), length, [clues](size_t j) { return clues[j]; },
+        [&earliest](size_t j) -> int & { return earliest[j]; },
+        [&latest](size_t j) -> int & { return latest[j]; });
     for (int j = 0; j < blocks; ++j) {
         firstColumn[j] = program.columnCount + 1;
         for (int s = earliest[j]; s <= latest[j]; ++s)

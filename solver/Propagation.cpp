@@ -15,28 +15,13 @@ Propagator::Propagator(const PuzzleLines &puzzleLines, SolveBudget &solveBudget)
     , cells(static_cast<size_t>(puzzleLines.cellCount()), CellUnknown)
     , queue(static_cast<size_t>(puzzleLines.lineCount()))
     , queued(static_cast<size_t>(puzzleLines.lineCount()), 0)
+    , lineCells(puzzleLines)
 {
     trail.reserve(cells.size());
-    lineBits.assign(lines.layOutLineBitSets(lineOffset), 0);
     const int longest = std::max(lines.rows(), lines.columns());
     for (auto *set : { &decidedFilled, &decidedEmpty, &partFilled, &partEmpty, &partDecidedFilled,
                        &partDecidedEmpty })
         set->resize(LineSolver::wordsFor(longest));
-}
-
-void Propagator::markLineCell(int line, int position, uint8_t state)
-{
-    const int words = LineSolver::wordsFor(lines.lineLength(line));
-    uint64_t *filled = lineBits.data() + lineOffset[line];
-    LineBits::set(state == CellFilled ? filled : filled + words, position);
-}
-
-void Propagator::clearLineCell(int line, int position)
-{
-    const int words = LineSolver::wordsFor(lines.lineLength(line));
-    uint64_t *filled = lineBits.data() + lineOffset[line];
-    LineBits::clear(filled, position);
-    LineBits::clear(filled + words, position);
 }
 
 bool Propagator::assign(int cell, uint8_t state)
@@ -45,12 +30,9 @@ bool Propagator::assign(int cell, uint8_t state)
         return cells[cell] == state;
     cells[cell] = state;
     trail.push_back(cell);
-    const int row = lines.rowOf(cell);
-    const int column = lines.columnLineOf(cell);
-    markLineCell(row, column - lines.rows(), state);
-    markLineCell(column, row, state);
-    queueLine(row);
-    queueLine(column);
+    lineCells.markCell(cell, state);
+    queueLine(lines.rowOf(cell));
+    queueLine(lines.columnLineOf(cell));
     return true;
 }
 
@@ -106,8 +88,8 @@ bool Propagator::solveLine(int line)
 {
     const int length = lines.lineLength(line);
     const int words = LineSolver::wordsFor(length);
-    const uint64_t *filled = lineBits.data() + lineOffset[line];
-    const uint64_t *empty = filled + words;
+    const uint64_t *filled = lineCells.filled(line);
+    const uint64_t *empty = lineCells.empty(line);
     if (!solveOpenPart(line, filled, empty))
         return false;
     for (int w = 0; w < words; ++w) {
@@ -179,10 +161,8 @@ void Propagator::decideBits(int line, int word, uint64_t bits, uint8_t state)
         const int cell = lines.cellAt(line, position);
         cells[cell] = state;
         trail.push_back(cell);
-        const int crossing = row ? lines.columnLineOf(cell) : lines.rowOf(cell);
-        markLineCell(line, position, state);
-        markLineCell(crossing, row ? lines.rowOf(cell) : cell % lines.columns(), state);
-        queueLine(crossing);
+        lineCells.markCell(cell, state);
+        queueLine(row ? lines.columnLineOf(cell) : lines.rowOf(cell));
     }
 }
 
@@ -191,10 +171,7 @@ void Propagator::undo(size_t trailMark)
     for (size_t i = trailMark; i < trail.size(); ++i) {
         const int cell = trail[i];
         cells[cell] = CellUnknown;
-        const int row = lines.rowOf(cell);
-        const int column = lines.columnLineOf(cell);
-        clearLineCell(row, column - lines.rows());
-        clearLineCell(column, row);
+        lineCells.clearCell(cell);
     }
     trail.resize(trailMark);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineCellBits.h"
 #include "LineSolver.h"
 #include "PuzzleLines.h"
 
@@ -53,8 +54,6 @@ public:
     void undo(size_t trailMark);
 
 private:
-    void markLineCell(int line, int position, uint8_t state);
-    void clearLineCell(int line, int position);
     void queueLine(int line);
     void clearQueue();
     bool solveLine(int line);
@@ -71,9 +70,7 @@ private:
     size_t queueHead = 0;
     size_t queueSize = 0;
     std::vector<uint8_t> queued;
-    // Per line, the filled and the empty cells as bit sets (see LineSolver).
-    std::vector<uint64_t> lineBits;
-    std::vector<size_t> lineOffset; // where line's filled set starts; empty follows
+    LineCellBits lineCells; // the cells of `cells`, line by line, for the line solver
     std::vector<uint64_t> decidedFilled;
     std::vector<uint64_t> decidedEmpty;
     // The open part of a line shifted to start at bit 0, and its decisions.

@@ -1,7 +1,5 @@
 #include "PuzzleLines.h"
 
-#include "LineSolver.h"
-
 #include <cstdint>
 
 namespace zd {
@@ -77,17 +75,6 @@ std::string PuzzleLines::addLine(const char *kind, int index, int length,
     }
     clueStart.push_back(static_cast<int>(clueData.size()));
     return {};
-}
-
-size_t PuzzleLines::layOutLineBitSets(std::vector<size_t> &offsets) const
-{
-    offsets.clear();
-    size_t words = 0;
-    for (int line = 0; line < lineCount(); ++line) {
-        offsets.push_back(words);
-        words += 2 * static_cast<size_t>(LineSolver::wordsFor(lineLength(line)));
-    }
-    return words;
 }
 
 } // namespace zd

@@ -36,11 +36,6 @@ public:
                            : position * columnCount + (line - rowCount);
     }
     int rowOf(int cell) const { return cell / columnCount; }
-    // Lays every line's filled and empty bit sets (LineSolver's words, the
-    // empty set right after the filled one) out in one array: fills
-    // `offsets` with where each line's filled set starts and returns the
-    // array's length in words.
-    size_t layOutLineBitSets(std::vector<size_t> &offsets) const;
     int columnLineOf(int cell) const { return rowCount + cell % columnCount; }
 
 private:

@@ -1,5 +1,6 @@
 #include "SatFallback.h"
 
+#include "BlockRanges.h"
 #include "CellState.h"
 #include "SolveBudget.h"
 
@@ -74,10 +75,10 @@ void LineEncoder::encodeLine(const PuzzleLines &lines, int line)
     earliest.assign(blocks, 0);
     latest.assign(blocks, 0);
     firstVariable.assign(blocks, 0);
-    for (int j = 1; j < blocks; ++j)
-        earliest[j] = earliest[j - 1] + clues[j - 1] + 1;
-    for (int j = blocks - 1; j >= 0; --j)
-        latest[j] = j == blocks - 1 ? length - clues[j] : latest[j + 1] - clues[j] - 1;
+    packBlockRanges(
+        static_cast<size_t>(blocks), length, [clues](size_t j) { return clues[j]; },
+        [this](size_t j) -> int & { return earliest[j]; },
+        [this](size_t j) -> int & { return latest[j]; });
     for (int j = 0; j < blocks; ++j) {
         firstVariable[j] = nextVariable;
         nextVariable += latest[j] - earliest[j];

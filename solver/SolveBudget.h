@@ -39,7 +39,6 @@ public:
     // The same, reading the clock at once: for callers whose units of work
     // are large or uneven (the SAT solver asks between its own steps).
     bool exhaustedNow() { return stopped || checkNow(); }
-    bool isStopped() const { return stopped; }
     // Seconds until the time limit; a very large number without one.
     double secondsLeft() const;
     double elapsedSeconds() const;
