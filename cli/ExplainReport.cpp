@@ -71,19 +71,16 @@ ExplainedPuzzle explainOutcome(const PuzzleEntry &entry, PuzzleOutcome &outcome,
 {
     ExplainedPuzzle explained;
     if (outcome.failed || outcome.skipped || outcome.lineMethod
-        || outcome.verdict == Verdict::Undecided)
+        || outcome.result.verdict == Verdict::Undecided)
         return explained;
-    SolveResult solved;
-    solved.verdict = outcome.verdict;
-    solved.solution = outcome.solution;
-    solved.other = outcome.other;
     ExplainOptions options;
-    options.solved = &solved;
+    options.solved = &outcome.result;
     options.timeLimitSeconds = timeoutSeconds;
     options.cancel = cancel;
     const Explanation explanation = explainPuzzle(entry.clues, options);
-    if (outcome.grade)
-        outcome.grade = explanation.grade;
+    // The grade reported is the explanation's, where the solver gave one.
+    if (outcome.grade())
+        outcome.result.grade = explanation.grade;
     explained.present = true;
     explained.text = explanationText(explanation, entry.clues);
     explained.jsonMembers = explanationJsonMembers(explanation, entry.clues);
