@@ -160,8 +160,9 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
              QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely",
                            "&Other solution", "&Cancel", "&Print to pdf...", "&Export image...",
                            "Save puzzle &as...", "|", "Quit" }));
-    QCOMPARE(itemTexts(menus[1]->menu()->actions()),
-             QStringList({ "&Fit to window", "&Readable clues" }));
+    QCOMPARE(
+        itemTexts(menus[1]->menu()->actions()),
+        QStringList({ "&Fit to window", "Fit &new puzzles to the window", "&Readable clues" }));
     QCOMPARE(itemTexts(menus[2]->menu()->actions()), QStringList({ "&About", "&Faq" }));
 
     const QList<QToolBar *> toolBars = window.findChildren<QToolBar *>();
