@@ -2,6 +2,7 @@
 
 #include "AppFiles.h"
 #include "CompleteSolveText.h"
+#include "ExplanationPanel.h"
 #include "FileDropTarget.h"
 #include "ImageExport.h"
 #include "JobRunner.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow()
     connect(new zd::FileDropTarget(this), &zd::FileDropTarget::fileDropped, this,
             &MainWindow::loadFile, Qt::QueuedConnection);
     zoom = new zd::ViewZoom(*scrollArea, *gridView);
+    createExplanation();
     gridView->setReadableClues(readableCluesAct->isChecked());
 }
 
@@ -135,6 +137,17 @@ void MainWindow::createActions()
     faqAct
         = makeAction("../images/help.png", tr("&Faq"), QString(), tr("frequently asked question"));
     connect(faqAct, &QAction::triggered, this, &MainWindow::faq);
+}
+
+void MainWindow::createExplanation()
+{
+    explanation = new zd::ExplanationPanel(*this, *document, *gridView);
+    // After the solve commands, before printing.
+    fileMenu->insertActions(
+        printAct,
+        { explanation->explainAction(), explanation->hintAction(), explanation->stepAction() });
+    connect(explanation, &zd::ExplanationPanel::message, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
 }
 
 void MainWindow::createMenus()

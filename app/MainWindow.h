@@ -19,6 +19,7 @@ class ViewZoom;
 }
 
 namespace zd {
+class ExplanationPanel;
 class JobRunner;
 class PuzzleDocument;
 class RecentFiles;
@@ -75,6 +76,7 @@ private:
     void makeRoomForMessage();
     void createSolveActions();
     void createSolveStatus();
+    void createExplanation();
 
     // Export, saving and the view's options. Plain member functions connected
     // to their actions: the slots above are all the window's slots.
@@ -120,6 +122,8 @@ private:
     // Printing and export, apart from solving so that neither stops the other.
     zd::JobRunner *outputRunner = nullptr;
     zd::RecentFiles *recentFiles = nullptr;
+    // The explanation dock and its commands (Explain, Hint, Next step, Why?).
+    zd::ExplanationPanel *explanation = nullptr;
 
     QMenu *viewMenu = nullptr;
     QAction *exportAct = nullptr;

@@ -4,15 +4,20 @@
 
 #include "AppTestSupport.h"
 #include "CompleteSolveText.h"
+#include "Explanation.h"
+#include "ExplanationPanel.h"
 #include "JobRunner.h"
 #include "MainWindow.h"
 #include "PuzzleClues.h"
+#include "PuzzleDocument.h"
 #include "RandomPicture.h"
 #include "zdWidget.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -105,6 +110,7 @@ private slots:
     void interruptedSolveStopsAndShowsKnownCells();
     void openDuringSolveShowsOnlyTheNewPuzzle();
     void secondSolveTakesOver();
+    void explanationShowsEachStepHintsAndApplies();
     void requestsReturnAtOnce_data();
     void requestsReturnAtOnce();
 };
@@ -310,6 +316,54 @@ void MainWindowSolvingTest::secondSolveTakesOver()
     QCOMPARE(outcomeLabelOf(window)->text(), QStringLiteral("%1 cells undecided").arg(undecided));
     QCOMPARE(statusOf(window), QStringLiteral("Ready"));
     QVERIFY(!window.findChild<QAction *>("cancelSolveAct")->isEnabled());
+}
+
+// Explain lists the trace; choosing a step shows the grid before it with its
+// line highlighted and its cells marked; Hint names the next step from the
+// grid on screen without changing a cell; Next step takes it; Why? finds the
+// step that decided a cell.
+void MainWindowSolvingTest::explanationShowsEachStepHintsAndApplies()
+{
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+    QVERIFY(openPuzzle(window, writePuzzle(tree, "stuck.zd", puzzleTextOf(lineStuckPicture))));
+    zdWidget *view = gridViewOf(window);
+    const PuzzleClues clues = PuzzleClues::fromPicture(lineStuckPicture);
+    const Explanation expected = explainPuzzle(clues);
+    QVERIFY(expected.steps.size() > 3);
+
+    triggerAndWait(window, QStringLiteral("E&xplain"));
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("explainList"));
+    QVERIFY(list && !window.findChild<QDockWidget *>(QStringLiteral("explainDock"))->isHidden());
+    // One entry a step, and a last one when the trace ends otherwise than solved.
+    QCOMPARE(size_t(list->count()), expected.steps.size() + (endText(expected).empty() ? 0 : 1));
+    const CellGrid empty(clues.rows * clues.columns, CellUnknown);
+    for (const int index : { 0, 2, int(expected.steps.size()) - 1 }) {
+        list->setCurrentRow(index);
+        const ExplanationStep &step = expected.steps[size_t(index)];
+        QCOMPARE(*view->shownCells(), gridAfterSteps(expected, empty, size_t(index)));
+        for (const CellFact &fact : step.cells)
+            QVERIFY(view->markedCells()[size_t(fact.row * clues.columns + fact.column)]);
+        if (step.technique <= Technique::Line)
+            QCOMPARE(view->document().highlightedLine().index, step.line.index);
+        QVERIFY(statusOf(window).startsWith(QString::fromStdString(stepText(step, clues))));
+    }
+
+    // From the model's grid as the load left it (nothing decided).
+    view->showModelCells();
+    triggerAndWait(window, QStringLiteral("&Hint"));
+    QVERIFY(!view->shownCells());
+    QCOMPARE(statusOf(window), QString::fromStdString(stepText(expected.steps[0], clues)));
+    triggerAndWait(window, QStringLiteral("Next &step"));
+    QCOMPARE(*view->shownCells(), gridAfterSteps(expected, empty, 1));
+    triggerAndWait(window, QStringLiteral("Next &step"));
+    QCOMPARE(*view->shownCells(), gridAfterSteps(expected, empty, 2));
+
+    const CellFact decided = expected.steps[2].cells.front();
+    window.findChild<ExplanationPanel *>()->explainCell(decided.row, decided.column);
+    QVERIFY(waitForJobs(window));
+    QCOMPARE(list->currentRow(), 2);
 }
 
 void MainWindowSolvingTest::requestsReturnAtOnce_data()

@@ -103,6 +103,12 @@ void MainWindowStructureTest::actionsCarryTheirTextsKeysTipsAndIcons_data()
     QTest::newRow("cancel") << "&Cancel"
                             << "Esc"
                             << "Stop the running solve" << true;
+    QTest::newRow("hint") << "&Hint"
+                          << "Ctrl+H"
+                          << "Show the next step from the grid on screen" << false;
+    QTest::newRow("next step") << "Next &step"
+                               << "Ctrl+J"
+                               << "Take the next step on the grid on screen" << false;
     QTest::newRow("print") << "&Print to pdf..."
                            << "Ctrl+P"
                            << "Print the griddle to pdf" << true;
@@ -156,10 +162,11 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->text(), QStringLiteral("&View"));
     QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
-    QCOMPARE(itemTexts(menus[0]->menu()->actions()),
-             QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely",
-                           "&Other solution", "&Cancel", "&Print to pdf...", "&Export image...",
-                           "Save puzzle &as...", "|", "Quit" }));
+    QCOMPARE(
+        itemTexts(menus[0]->menu()->actions()),
+        QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely", "&Other solution",
+                      "&Cancel", "E&xplain", "&Hint", "Next &step", "&Print to pdf...",
+                      "&Export image...", "Save puzzle &as...", "|", "Quit" }));
     QCOMPARE(
         itemTexts(menus[1]->menu()->actions()),
         QStringList({ "&Fit to window", "Fit &new puzzles to the window", "&Readable clues" }));
@@ -172,11 +179,12 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
              QStringList({ "&Open...", "&Solve", "Solve &completely", "&Cancel", "&Print to pdf...",
                            "|", "&Plus", "&Minus", "|", "&Faq", "Quit" }));
     // Plus and Minus only on the toolbar; About only in the Help menu; no
-    // other action has a key (Open, Solve, Print, Solve completely, Cancel).
+    // other action has a key (Open, Solve, Print, Solve completely, Cancel,
+    // Hint, Next step).
     int withKeys = 0;
     for (const QAction *action : window.findChildren<QAction *>())
         withKeys += action->shortcut().isEmpty() ? 0 : 1;
-    QCOMPARE(withKeys, 5);
+    QCOMPARE(withKeys, 7);
 }
 
 void MainWindowStructureTest::slotsKeepTheirMetaObjectIndices()
