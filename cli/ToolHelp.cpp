@@ -38,6 +38,15 @@ Options:
                       each with the cells it rests on, and the difficulty
                       (steps of each technique, the longest chain); with
                       --json the keys steps, difficulty and explanation_end
+  --ambiguous         also the cells whose value differs between two solutions,
+                      shown as '?' in the solution; exact, found by the SAT
+                      solver. With --json the key ambiguous: [[row, column],
+                      ...], 0-based, [] for a unique puzzle
+  --make-unique       also the fewest cells found to change in the first
+                      solution so that the changed picture's clues have one
+                      solution, proved by the solver before it is shown. With
+                      --json the keys changes: [[row, column, "#" or "."],
+                      ...] (the new value of each cell) and picture (rows)
   -j, --jobs N        solve N puzzles at once (default: one per core, or one
                       per N cores with --threads N)
   --threads N         race N differently configured searches on each puzzle,
