@@ -1,5 +1,7 @@
 #include "InputFiles.h"
 
+#include "PictureFile.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -57,7 +59,7 @@ void collectFolder(const std::string &folder, std::optional<PuzzleFormat> forced
 InputFile namedFile(const std::string &path, std::optional<PuzzleFormat> forced)
 {
     InputFile file { path, forced ? forced : puzzleFormatOfPath(path), "" };
-    if (!file.format)
+    if (!file.format && !isPicturePath(path))
         file.error = path + ": unknown extension; use one of " + puzzleFormatList()
             + " or name the format with --format";
     return file;
@@ -92,6 +94,10 @@ std::vector<PuzzleEntry> readInputs(const std::vector<InputFile> &files)
             failed.name = file.path;
             failed.error = file.error;
             entries.push_back(std::move(failed));
+            continue;
+        }
+        if (!file.format) {
+            entries.push_back(readPictureFile(file.path));
             continue;
         }
         for (PuzzleEntry &entry : readPuzzleFile(file.path, *file.format))

@@ -12,7 +12,9 @@ namespace zd {
 struct InputFile
 {
     std::string path;
-    std::optional<PuzzleFormat> format; // empty when it cannot be told
+    // Empty for a picture read as a puzzle (PictureFile.h), or with `error`
+    // when it cannot be told.
+    std::optional<PuzzleFormat> format;
     std::string error; // "path: what is wrong"; empty for a file to read
 };
 

@@ -38,6 +38,15 @@ Options:
                       each with the cells it rests on, and the difficulty
                       (steps of each technique, the longest chain); with
                       --json the keys steps, difficulty and explanation_end
+  --ambiguous         also the cells whose value differs between two solutions,
+                      shown as '?' in the solution; exact, found by the SAT
+                      solver. With --json the key ambiguous: [[row, column],
+                      ...], 0-based, [] for a unique puzzle
+  --make-unique       also the fewest cells found to change in the first
+                      solution so that the changed picture's clues have one
+                      solution, proved by the solver before it is shown. With
+                      --json the keys changes: [[row, column, "#" or "."],
+                      ...] (the new value of each cell) and picture (rows)
   -j, --jobs N        solve N puzzles at once (default: one per core, or one
                       per N cores with --threads N)
   --threads N         race N differently configured searches on each puzzle,
@@ -67,6 +76,9 @@ Formats (by extension, or all files with --format):
   nin   "W H", then the row clue lines, then the column clue lines
   tcga  tournament batch: a line "$N", then 25 column and 25 row clue lines
         of a 25x25 puzzle, tab-separated, and so on; puzzle N is FILE#N
+  pbm   a black-and-white picture (PBM, P1 or P4): the puzzle is its clues,
+        one pixel a cell, black filled, and --to non keeps it as the goal.
+        Read when named, not from folders, and not with --format
 Only regular files of at most 256 MB are read (no pipes or devices); a line
 holds at most (cells + 1) / 2 clues; a tournament file at most 65536 puzzles.
 

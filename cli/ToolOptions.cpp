@@ -107,6 +107,10 @@ bool applyFlag(const std::string &name, ToolOptions &options)
         options.brief = true;
     else if (name == "--explain")
         options.explain = true;
+    else if (name == "--ambiguous")
+        options.ambiguous = true;
+    else if (name == "--make-unique")
+        options.makeUnique = true;
     else if (name == "--no-progress")
         options.progress = false;
     else if (name == "-h" || name == "--help")
@@ -128,6 +132,10 @@ std::string checkCombination(const ToolOptions &options)
         return "--json does not go with --to: conversion writes puzzle files";
     if (options.explain && (options.convertTo || options.method == SolveMethod::Line))
         return "--explain goes with the complete solver only, not with --to or --method line";
+    if ((options.ambiguous || options.makeUnique)
+        && (options.convertTo || options.method == SolveMethod::Line))
+        return std::string(options.ambiguous ? "--ambiguous" : "--make-unique")
+            + " goes with the complete solver only, not with --to or --method line";
     return {};
 }
 

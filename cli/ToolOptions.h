@@ -25,6 +25,8 @@ struct ToolOptions
     bool json = false;
     bool brief = false; // one line per puzzle, no grid
     bool explain = false; // --explain: the deduction steps of every puzzle
+    bool ambiguous = false; // --ambiguous: the cells where solutions differ
+    bool makeUnique = false; // --make-unique: the fewest changes to a unique picture
     bool progress = true; // a progress bar, shown only when standard error is a terminal
     bool help = false;
     int jobs = 0; // 0: one per core, or per --threads cores

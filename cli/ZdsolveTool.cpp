@@ -1,5 +1,6 @@
 #include "ZdsolveTool.h"
 
+#include "AuthoringReport.h"
 #include "Conversion.h"
 #include "ExitCodes.h"
 #include "ExplainReport.h"
@@ -90,6 +91,17 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
                 = explainOutcome(entry, outcome, options.timeoutSeconds, &interruptionFlag());
             return outcome;
         };
+    // --ambiguous, --make-unique: the same, after the explanation if any.
+    const AuthoringRequest authoring { options.ambiguous, options.makeUnique, options.brief,
+                                       options.timeoutSeconds, &interruptionFlag() };
+    std::vector<AuthoredPuzzle> authored(authoring.any() ? entries.size() : 0);
+    if (authoring.any())
+        solve = [&, plain = solve](const PuzzleEntry &entry) {
+            PuzzleOutcome outcome = plain(entry);
+            authored[static_cast<size_t>(&entry - entries.data())]
+                = authorOutcome(entry, outcome, authoring);
+            return outcome;
+        };
     const auto deliver = [&](size_t index, PuzzleOutcome &&outcome) {
         if (outcome.skipped)
             return;
@@ -100,10 +112,16 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
         }
         const ExplainedPuzzle *explanation
             = index < explained.size() && explained[index].present ? &explained[index] : nullptr;
+        const AuthoredPuzzle none;
+        const AuthoredPuzzle &added = index < authored.size() ? authored[index] : none;
+        std::string members = explanation ? explanation->jsonMembers : "";
+        if (!members.empty() && !added.jsonMembers.empty())
+            members += ", ";
         if (options.json)
-            writeOut(jsonReport(outcome, explanation ? explanation->jsonMembers : ""));
+            writeOut(jsonReport(outcome, members + added.jsonMembers));
         else
-            writeOut(textReport(outcome, options.brief) + (explanation ? explanation->text : ""));
+            writeOut(textReport(outcome, options.brief) + (explanation ? explanation->text : "")
+                     + added.text);
         if (explanation)
             allSteps.add(explanation->difficulty);
         flushStandardOutput();

@@ -8,6 +8,7 @@
 #include <cadical.hpp>
 #include <climits>
 #include <initializer_list>
+#include <memory>
 
 namespace zd {
 
@@ -192,6 +193,55 @@ PropagationResult satFindUpToTwoSolutions(const PuzzleLines &lines,
         forbid(solver, known, solution);
         solutions.push_back(std::move(solution));
     }
+    return PropagationResult::Consistent;
+}
+
+struct SatPuzzle::Encoding
+{
+    explicit Encoding(SolveBudget &budget)
+        : terminator(budget)
+    { }
+    CaDiCaL::Solver solver;
+    BudgetTerminator terminator;
+    int cellCount = 0;
+};
+
+SatPuzzle::SatPuzzle(const PuzzleLines &lines, SolveBudget &budget)
+    : encoding(std::make_unique<Encoding>(budget))
+{
+    CaDiCaL::Solver &solver = encoding->solver;
+    solver.set("quiet", 1);
+    solver.configure("sat");
+    solver.connect_terminator(&encoding->terminator);
+    encoding->cellCount = lines.cellCount();
+    LineEncoder encoder(solver, lines.cellCount());
+    for (int line = 0; line < lines.lineCount(); ++line)
+        encoder.encodeLine(lines, line);
+}
+
+SatPuzzle::~SatPuzzle()
+{
+    encoding->solver.disconnect_terminator();
+}
+
+void SatPuzzle::fix(int cell, uint8_t state)
+{
+    encoding->solver.add(state == CellFilled ? cell + 1 : -(cell + 1));
+    encoding->solver.add(0);
+}
+
+PropagationResult SatPuzzle::solveWith(int cell, uint8_t state, std::vector<uint8_t> &solution)
+{
+    CaDiCaL::Solver &solver = encoding->solver;
+    solver.assume(state == CellFilled ? cell + 1 : -(cell + 1));
+    const int result = solver.solve();
+    if (result == 20)
+        return PropagationResult::Contradiction;
+    if (result != 10)
+        return PropagationResult::Stopped;
+    solution.resize(static_cast<size_t>(encoding->cellCount));
+    for (int other = 0; other < encoding->cellCount; ++other)
+        solution[other] = solver.val(other + 1) > 0 ? CellFilled : CellEmpty;
     return PropagationResult::Consistent;
 }
 

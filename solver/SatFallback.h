@@ -5,6 +5,7 @@
 #include "PuzzleLines.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace zd {
@@ -43,5 +44,28 @@ PropagationResult satFindUpToTwoSolutions(const PuzzleLines &lines,
                                           std::vector<std::vector<uint8_t>> &solutions,
                                           const std::vector<Implication> &implications = {},
                                           int64_t conflictLimit = -1);
+
+// The encoding above held open for many questions about one puzzle: the SAT
+// solver keeps what it learnt between them, so asking whether some solution
+// has a given cell in a given state costs far less than a fresh solve.
+class SatPuzzle
+{
+public:
+    SatPuzzle(const PuzzleLines &lines, SolveBudget &budget);
+    ~SatPuzzle();
+    SatPuzzle(const SatPuzzle &) = delete;
+    SatPuzzle &operator=(const SatPuzzle &) = delete;
+
+    // Every later solution has `cell` in `state` (CellEmpty or CellFilled).
+    void fix(int cell, uint8_t state);
+    // Looks for a solution with `cell` in `state`, besides the fixed cells.
+    // Consistent: found, and `solution` holds it; Contradiction: there is
+    // none; Stopped: the budget ran out, or the SAT solver is not built in.
+    PropagationResult solveWith(int cell, uint8_t state, std::vector<uint8_t> &solution);
+
+private:
+    struct Encoding;
+    std::unique_ptr<Encoding> encoding;
+};
 
 } // namespace zd

@@ -22,4 +22,20 @@ PropagationResult satFindUpToTwoSolutions(const PuzzleLines &, const std::vector
     return PropagationResult::Stopped;
 }
 
+// Without CaDiCaL every question stops unanswered.
+struct SatPuzzle::Encoding
+{
+};
+
+SatPuzzle::SatPuzzle(const PuzzleLines &, SolveBudget &) { }
+
+SatPuzzle::~SatPuzzle() = default;
+
+void SatPuzzle::fix(int, uint8_t) { }
+
+PropagationResult SatPuzzle::solveWith(int, uint8_t, std::vector<uint8_t> &)
+{
+    return PropagationResult::Stopped;
+}
+
 } // namespace zd

@@ -46,6 +46,8 @@ TEST(ToolOptions, RejectsBadCommandLinesWithAReason)
         { { "a.zd", "--format", "txt" }, "--format takes one of zd, zdb, non, nin, tcga" },
         { { "a.zd", "--to", "nin" }, "--to takes zd, zdb or non" },
         { { "a.zd", "--to", "non", "--json" }, "--json does not go with --to" },
+        { { "a.zd", "--ambiguous", "--to", "zd" }, "--ambiguous goes with the complete solver" },
+        { { "a.zd", "--make-unique", "--method", "line" }, "--make-unique goes with the complete" },
         { { "a.zd", "--json=yes" }, "unknown option '--json=yes'" },
         { { "a.zd", "-x" }, "unknown option '-x'" },
     };

@@ -57,6 +57,19 @@ std::string tournamentText(int number, const PuzzleClues &clues)
     return text;
 }
 
+// The picture as a plain PBM file, one digit a pixel.
+std::string plainPbm(const std::vector<std::string> &picture)
+{
+    std::string text
+        = "P1\n" + std::to_string(picture[0].size()) + " " + std::to_string(picture.size()) + "\n";
+    for (const std::string &row : picture) {
+        for (char cell : row)
+            text += cell == '#' ? '1' : '0';
+        text += '\n';
+    }
+    return text;
+}
+
 TEST(ZdsolveFormats, EveryFormatOfTheSamePuzzleGivesTheSameSolution)
 {
     const PuzzleClues clues = PuzzleClues::fromPicture(staircase());
@@ -72,6 +85,7 @@ TEST(ZdsolveFormats, EveryFormatOfTheSamePuzzleGivesTheSameSolution)
         folder.write("s.non", "title \"stairs\"\n" + formatNonPuzzle(clues)),
         folder.write("s.nin", ninText(clues)),
         folder.write("s.tcga", "$4\n" + std::string(50, '\n') + tournamentText(5, clues)),
+        folder.write("s.pbm", plainPbm(staircase())),
     };
     for (const std::string &file : files) {
         const RunResult run = runZdsolveProgram({ file });
@@ -108,6 +122,13 @@ TEST(ZdsolveFormats, ConvertedFilesSolveLikeTheOriginal)
     const std::string written = folder.path("again.zd");
     ASSERT_EQ(runZdsolveProgram({ "--to", "zd", "-o", written, nonFile }).exitCode, 0);
     EXPECT_EQ(fileContent(written), uniquePuzzle);
+
+    // A picture converts to its clues, with the picture as the goal.
+    const std::string picture
+        = folder.write("tiny.pbm", plainPbm({ "##.##", "#...#", "#####", "..#.." }));
+    const RunResult fromPicture = runZdsolveProgram({ "--to", "non", picture });
+    EXPECT_EQ(fromPicture.out, converted.out + "\ngoal \"11011100011111100100\"\n")
+        << fromPicture.out;
 }
 
 TEST(ZdsolveFormats, BatchConvertsIntoAFolderOneFilePerPuzzle)

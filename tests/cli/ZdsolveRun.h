@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace zd {
 
@@ -72,6 +73,15 @@ inline RunResult runZdsolveProgram(const std::vector<std::string> &arguments)
     result.out = fileContent(outputs.path("out"));
     result.err = fileContent(outputs.path("err"));
     return result;
+}
+
+inline std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 inline bool contains(const std::string &text, const std::string &part)

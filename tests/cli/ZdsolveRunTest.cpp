@@ -84,9 +84,10 @@ TEST(ZdsolveRun, HelpDocumentsOptionsFormatsAndExitCodes)
 {
     const RunResult run = runZdsolveProgram({ "--help" });
     EXPECT_EQ(run.exitCode, 0);
-    for (const char *word : { "--method line", "--format", "--json", "--to zd|zdb|non", "--jobs",
-                              "--threads", "--timeout", "-o, --output", "--brief", "--no-progress",
-                              "tcga", "nin", "non", "zdb", "Exit status", "  64  " })
+    for (const char *word :
+         { "--method line", "--format", "--json", "--to zd|zdb|non", "--jobs", "--threads",
+           "--timeout", "-o, --output", "--brief", "--no-progress", "--ambiguous", "--make-unique",
+           "tcga", "nin", "non", "zdb", "Exit status", "  64  " })
         EXPECT_TRUE(contains(run.out, word)) << word;
 }
 
@@ -175,15 +176,6 @@ private:
     const std::string &text;
     size_t pos = 0;
 };
-
-std::vector<std::string> linesOf(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 TEST(ZdsolveRun, JsonGivesOneWellFormedObjectPerPuzzle)
 {

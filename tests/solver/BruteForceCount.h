@@ -3,6 +3,7 @@
 #include "PuzzleClues.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zd {
@@ -75,6 +76,23 @@ inline std::vector<std::vector<std::string>> bruteForceSolutions(const PuzzleClu
     };
     place(place, 0, std::vector<Column>(clues.columns));
     return found;
+}
+
+// The cells (row, column) where some of the solutions differ from the first,
+// row by row: the ambiguous cells, when `solutions` holds all of them.
+inline std::vector<std::pair<int, int>>
+differingCells(const std::vector<std::vector<std::string>> &solutions)
+{
+    std::vector<std::pair<int, int>> cells;
+    const std::vector<std::string> &first = solutions.front();
+    for (int r = 0; r < static_cast<int>(first.size()); ++r)
+        for (int c = 0; c < static_cast<int>(first[r].size()); ++c)
+            for (const std::vector<std::string> &other : solutions)
+                if (other[r][c] != first[r][c]) {
+                    cells.emplace_back(r, c);
+                    break;
+                }
+    return cells;
 }
 
 } // namespace zd
