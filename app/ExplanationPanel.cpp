@@ -143,7 +143,8 @@ void ExplanationPanel::explain()
     requestTrace(empty, [this] {
         fillList();
         explainDock->show();
-        emit message(tr("%n steps", nullptr, static_cast<int>(trace->steps.size())));
+        const auto steps = static_cast<qsizetype>(trace->steps.size());
+        emit message(steps == 1 ? tr("1 step") : tr("%1 steps").arg(steps));
     });
 }
 
@@ -186,6 +187,8 @@ void ExplanationPanel::showStep(int index)
 
 void ExplanationPanel::hint()
 {
+    if (beforeHint && beforeHint())
+        return;
     requestTrace(shownGrid(), [this] {
         if (trace->steps.empty()) {
             const std::string end = endText(*trace);

@@ -44,6 +44,10 @@ public:
     // Where a step's new cells go when Next step applies it.
     void setApplyStep(std::function<void(const CellGrid &)> apply) { applyGrid = std::move(apply); }
 
+    // Asked first by Hint: true when it has shown something else instead
+    // (a mistake of the player's).
+    void setBeforeHint(std::function<bool()> check) { beforeHint = std::move(check); }
+
     // Shows the step that decided the cell, explaining first when needed.
     void explainCell(int row, int column);
 
@@ -74,6 +78,7 @@ private:
     QAction *stepAct;
     std::function<CellGrid()> startGrid;
     std::function<void(const CellGrid &)> applyGrid;
+    std::function<bool()> beforeHint;
 
     // The trace on show, the clues and start grid it was made for.
     std::optional<Explanation> trace;

@@ -7,6 +7,7 @@
 #include "ImageExport.h"
 #include "JobRunner.h"
 #include "OutputNames.h"
+#include "PlayMode.h"
 #include "PrintFit.h"
 #include "PuzzleDocument.h"
 #include "PuzzleOpener.h"
@@ -36,7 +37,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -93,6 +96,7 @@ MainWindow::MainWindow()
             &MainWindow::loadFile, Qt::QueuedConnection);
     zoom = new zd::ViewZoom(*scrollArea, *gridView);
     createExplanation();
+    createPlayMode();
     gridView->setReadableClues(readableCluesAct->isChecked());
 }
 
@@ -148,6 +152,70 @@ void MainWindow::createExplanation()
         { explanation->explainAction(), explanation->hintAction(), explanation->stepAction() });
     connect(explanation, &zd::ExplanationPanel::message, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
+}
+
+void MainWindow::createPlayMode()
+{
+    play = new zd::PlayMode(this, *document, *gridView);
+    connect(play, &zd::PlayMode::message, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
+    QAction *undoAct = document->undoStack()->createUndoAction(this, tr("&Undo"));
+    undoAct->setObjectName(QStringLiteral("undoAct"));
+    undoAct->setShortcut(QKeySequence::Undo);
+    QAction *redoAct = document->undoStack()->createRedoAction(this, tr("&Redo"));
+    redoAct->setObjectName(QStringLiteral("redoAct"));
+    redoAct->setShortcut(QKeySequence::Redo);
+    // The Edit menu comes right after File.
+    editMenu = new QMenu(tr("&Edit"), this);
+    menuBar()->insertMenu(viewMenu->menuAction(), editMenu);
+    editMenu->addAction(undoAct);
+    editMenu->addAction(redoAct);
+    editMenu->addSeparator();
+    editMenu->addAction(play->playAction());
+    editMenu->addAction(play->checkAction());
+    editMenu->addAction(play->restartAction());
+    fileToolBar->insertAction(printAct, play->playAction());
+
+    // In play mode the explanation works on the player's grid, and a hint
+    // first points at a cell that no solution agrees with.
+    explanation->setStartGrid([this]() -> zd::CellGrid {
+        if (play->isOn())
+            return document->playerGrid();
+        return gridView->drawing().cells;
+    });
+    explanation->setApplyStep([this](const zd::CellGrid &grid) {
+        if (play->isOn())
+            play->applyGrid(grid, tr("Next step"));
+        else
+            document->showSolverGrid(grid);
+    });
+    explanation->setBeforeHint([this] { return pointAtMistake(); });
+    // The right button marks cells while playing: no context menu then.
+    connect(play->playAction(), &QAction::toggled, this, [this](bool on) {
+        gridView->setContextMenuPolicy(on ? Qt::PreventContextMenu : Qt::CustomContextMenu);
+        outcomeLabel->clear();
+        outcomeHintLabel->clear();
+    });
+}
+
+bool MainWindow::pointAtMistake()
+{
+    if (!play->isOn())
+        return false;
+    const std::optional<std::vector<bool>> wrong = play->mistakes();
+    if (!wrong)
+        return false;
+    const auto first = std::find(wrong->begin(), wrong->end(), true);
+    if (first == wrong->end())
+        return false;
+    const auto index = static_cast<int>(first - wrong->begin());
+    std::vector<bool> cell(wrong->size());
+    cell[static_cast<size_t>(index)] = true;
+    document->setHighlight({}, cell);
+    statusBar()->showMessage(tr("Row %1, cell %2 does not agree with the solution")
+                                 .arg(index / document->columns() + 1)
+                                 .arg(index % document->columns() + 1));
+    return true;
 }
 
 void MainWindow::createMenus()

@@ -21,6 +21,7 @@ class ViewZoom;
 namespace zd {
 class ExplanationPanel;
 class JobRunner;
+class PlayMode;
 class PuzzleDocument;
 class RecentFiles;
 struct SolveResult;
@@ -77,6 +78,10 @@ private:
     void createSolveActions();
     void createSolveStatus();
     void createExplanation();
+    void createPlayMode();
+    // Hint in play mode: shows the first cell of the player's that no
+    // solution agrees with; false when there is none (or none is known yet).
+    bool pointAtMistake();
 
     // Export, saving and the view's options. Plain member functions connected
     // to their actions: the slots above are all the window's slots.
@@ -124,6 +129,9 @@ private:
     zd::RecentFiles *recentFiles = nullptr;
     // The explanation dock and its commands (Explain, Hint, Next step, Why?).
     zd::ExplanationPanel *explanation = nullptr;
+    // Solving by hand: the Edit menu's Play, Check and Restart.
+    zd::PlayMode *play = nullptr;
+    QMenu *editMenu = nullptr;
 
     QMenu *viewMenu = nullptr;
     QAction *exportAct = nullptr;

@@ -50,6 +50,8 @@ void PuzzleDocument::forgetShownGrids()
     marked.clear();
     highlighted = {};
     highlightCells.clear();
+    inks = {};
+    hover = cursor = { -1, -1 };
     undo->clear();
     setModified(false);
 }
@@ -159,6 +161,28 @@ void PuzzleDocument::setHighlight(LineRef line, std::vector<bool> cells)
 {
     highlighted = line;
     highlightCells = cells.size() == cellCount() ? std::move(cells) : std::vector<bool>();
+    emit cellsChanged();
+}
+
+void PuzzleDocument::setClueInks(ClueInks lineInks)
+{
+    inks = std::move(lineInks);
+    emit cellsChanged();
+}
+
+void PuzzleDocument::setHoverCell(int row, int column)
+{
+    if (hover == std::pair(row, column))
+        return;
+    hover = { row, column };
+    emit cellsChanged();
+}
+
+void PuzzleDocument::setCursorCell(int row, int column)
+{
+    if (cursor == std::pair(row, column))
+        return;
+    cursor = { row, column };
     emit cellsChanged();
 }
 

@@ -2,11 +2,13 @@
 
 #include "CMalovanaKrizovkaFromFile.h"
 #include "CellState.h"
+#include "ClueInk.h"
 #include "PuzzleClues.h"
 
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QUndoStack;
@@ -103,6 +105,18 @@ public:
     LineRef highlightedLine() const { return highlighted; }
     const std::vector<bool> &highlightedCells() const { return highlightCells; }
 
+    // Play mode's help: the clues of finished lines greyed, of broken ones red.
+    void setClueInks(ClueInks inks);
+    const ClueInks &clueInks() const { return inks; }
+    // The cell under the mouse (its row and column are highlighted with their
+    // clues) and the keyboard's cursor; row -1 for none.
+    void setHoverCell(int row, int column);
+    int hoverRow() const { return hover.first; }
+    int hoverColumn() const { return hover.second; }
+    void setCursorCell(int row, int column);
+    int cursorRow() const { return cursor.first; }
+    int cursorColumn() const { return cursor.second; }
+
     QUndoStack *undoStack() const { return undo; }
     bool isModified() const { return modified; }
     void setModified(bool on);
@@ -132,6 +146,9 @@ private:
     std::vector<bool> marked;
     LineRef highlighted;
     std::vector<bool> highlightCells;
+    ClueInks inks;
+    std::pair<int, int> hover { -1, -1 };
+    std::pair<int, int> cursor { -1, -1 };
     QUndoStack *undo;
     bool modified = false;
 };

@@ -86,6 +86,20 @@ public:
         , ascent(QFontMetricsF(target.font(), target.device()).ascent())
     { }
 
+    // Inks the texts drawn next; plain is the painter's own pen.
+    void useInk(ClueInk next)
+    {
+        if (next == ink)
+            return;
+        if (ink == ClueInk::Plain)
+            plainPen = painter.pen();
+        ink = next;
+        painter.setPen(next == ClueInk::Plain ? plainPen : QPen(clueInkColour(next)));
+    }
+    ~ClueTextDrawer() { useInk(ClueInk::Plain); }
+    ClueTextDrawer(const ClueTextDrawer &) = delete;
+    ClueTextDrawer &operator=(const ClueTextDrawer &) = delete;
+
     void draw(int x, int y, int value)
     {
         if (!reuseLayouts) {
@@ -108,10 +122,12 @@ private:
     const bool reuseLayouts;
     const qreal ascent;
     QHash<int, QStaticText> layouts;
+    ClueInk ink = ClueInk::Plain;
+    QPen plainPen;
 };
 
 void paintRowClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridGeometry &grid,
-                   const QRect &reach)
+                   const QRect &reach, const ClueInks &inks)
 {
     const int s = grid.cellSize;
     // Row r's base line is the row's bottom edge: gridTop + (r + 1) * s.
@@ -120,6 +136,7 @@ void paintRowClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridG
     for (int r = rows.first; r <= rows.last; ++r) {
         const int n = puzzle.rowClueCount(r);
         const int y = grid.gridTop + (r + 1) * s;
+        drawer.useInk(inks.row(r));
         for (int i = 0; i < n; ++i) {
             const int x = grid.gridLeft - 2 * s * (n - i);
             if (reach.contains(x, y))
@@ -129,7 +146,7 @@ void paintRowClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridG
 }
 
 void paintColumnClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridGeometry &grid,
-                      const QRect &reach)
+                      const QRect &reach, const ClueInks &inks)
 {
     const int s = grid.cellSize;
     // Column j's texts start a quarter cell left of its left edge.
@@ -138,6 +155,7 @@ void paintColumnClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const Gr
     for (int j = columns.first; j <= columns.last; ++j) {
         const int n = puzzle.columnClueCount(j);
         const int x = grid.gridLeft + j * s - s / 4;
+        drawer.useInk(inks.column(j));
         for (int i = 0; i < n; ++i) {
             const int y = grid.gridTop - 2 * s * (n - 1 - i) - s / 2;
             if (reach.contains(x, y))
@@ -147,17 +165,17 @@ void paintColumnClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const Gr
 }
 
 void paintClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &grid,
-                GridStyle style, const QRect &area)
+                GridStyle style, const QRect &area, const ClueInks &inks)
 {
     painter.setFont(clueFont(grid.cellSize, style));
     const QRect reach = textBaseReach(painter, area);
     ClueTextDrawer drawer(painter);
-    paintRowClues(drawer, puzzle, grid, reach);
-    paintColumnClues(drawer, puzzle, grid, reach);
+    paintRowClues(drawer, puzzle, grid, reach, inks);
+    paintColumnClues(drawer, puzzle, grid, reach, inks);
 }
 
 void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &grid,
-                        const QRect &area)
+                        const QRect &area, const ClueInks &inks)
 {
     const ReadableClueLayout layout(grid.cellSize, ReadableClueLayout::longestClueDigits(puzzle));
     if (!layout.drawsClues())
@@ -172,6 +190,7 @@ void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridG
     };
     for (int r = 0; r < grid.rows; ++r) {
         const int n = puzzle.rowClueCount(r);
+        drawer.useInk(inks.row(r));
         for (int i = 0; i < n; ++i) {
             const int value = puzzle.rowClue(r, i);
             const int width = layout.textWidth(ReadableClueLayout::text(value));
@@ -180,6 +199,7 @@ void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridG
     }
     for (int j = 0; j < grid.columns; ++j) {
         const int n = puzzle.columnClueCount(j);
+        drawer.useInk(inks.column(j));
         for (int i = 0; i < n; ++i) {
             const int value = puzzle.columnClue(j, i);
             const int width = layout.textWidth(ReadableClueLayout::text(value));
@@ -359,14 +379,27 @@ QString clueText(int value)
     return text;
 }
 
+QColor clueInkColour(ClueInk ink)
+{
+    switch (ink) {
+    case ClueInk::Done:
+        return { 170, 170, 170 };
+    case ClueInk::Broken:
+        return { 210, 0, 0 };
+    case ClueInk::Plain:
+        break;
+    }
+    return Qt::black;
+}
+
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
-               GridStyle style, const QRect &area)
+               GridStyle style, const QRect &area, const ClueInks &inks)
 {
     if (drawsClueNumbers(geometry.cellSize)) {
         if (geometry.readableClues)
-            paintReadableClues(painter, puzzle, geometry, area);
+            paintReadableClues(painter, puzzle, geometry, area, inks);
         else
-            paintClues(painter, puzzle, geometry, style, area);
+            paintClues(painter, puzzle, geometry, style, area, inks);
         paintGridLines(painter, geometry, area);
     } else {
         paintOutline(painter, geometry);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClueInk.h"
+
 #include <QColor>
 #include <QRect>
 #include <vector>
@@ -56,8 +58,11 @@ QString clueText(int value);
 // then the cell marks. Items that cannot reach `area` are left out and lines and
 // marks go to the painter in batches; inside `area` every pixel is what drawing
 // each item on its own gives. Leaves the clue font and a black brush set.
+// `inks` greys or reddens the clues of single lines (play mode).
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
-               GridStyle style, const QRect &area);
+               GridStyle style, const QRect &area, const ClueInks &inks = {});
+// The colour of a clue's ink other than plain.
+QColor clueInkColour(ClueInk ink);
 
 // The tint of cells where two solutions differ.
 QColor markTint();

@@ -191,7 +191,7 @@ void zdWidget::paintPuzzle(QPainter *painter)
 {
     const zd::ModelPuzzleView view(model(), shownCells());
     const zd::GridGeometry geometry = gridGeometry();
-    zd::paintGrid(*painter, view, geometry, variant, zd::wholeDeviceArea());
+    zd::paintGrid(*painter, view, geometry, variant, zd::wholeDeviceArea(), doc->clueInks());
     paintOverlays(*painter, geometry, zd::wholeDeviceArea());
 }
 
@@ -200,7 +200,7 @@ void zdWidget::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const zd::ModelPuzzleView view(model(), shownCells());
     const zd::GridGeometry geometry = gridGeometry();
-    zd::paintGrid(painter, view, geometry, variant, event->rect());
+    zd::paintGrid(painter, view, geometry, variant, event->rect(), doc->clueInks());
     paintOverlays(painter, geometry, event->rect());
     if (variant == Variant::Main)
         paintCaption(painter);
@@ -214,6 +214,19 @@ void zdWidget::paintOverlays(QPainter &painter, const zd::GridGeometry &geometry
         zd::paintHighlightedLine(painter, geometry, line.kind == zd::LineRef::Kind::Row,
                                  line.index);
     zd::paintMarkedCells(painter, geometry, doc->highlightedCells(), area, zd::highlightTint());
+    if (doc->hoverRow() >= 0) {
+        zd::paintHighlightedLine(painter, geometry, true, doc->hoverRow());
+        zd::paintHighlightedLine(painter, geometry, false, doc->hoverColumn());
+    }
+    if (doc->cursorRow() >= 0) {
+        const int s = geometry.cellSize;
+        painter.save();
+        painter.setPen(QPen(zd::clueInkColour(zd::ClueInk::Broken), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(geometry.gridLeft + doc->cursorColumn() * s + 1,
+                         geometry.gridTop + doc->cursorRow() * s + 1, s - 2, s - 2);
+        painter.restore();
+    }
 }
 
 void zdWidget::paintCaption(QPainter &painter)

@@ -5,6 +5,6 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 size=48
-for name in star open print play solve_completely cancel quit zoom_in zoom_out help; do
+for name in star open print play solve_completely cancel play_by_hand quit zoom_in zoom_out help; do
     rsvg-convert --width "$size" --height "$size" "$here/$name.svg" -o "$here/$name.png"
 done

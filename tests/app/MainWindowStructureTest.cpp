@@ -158,33 +158,37 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
     MainWindow window;
 
     const QList<QAction *> menus = window.menuBar()->actions();
-    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus.size(), 4);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("&View"));
-    QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("&View"));
+    QCOMPARE(menus[3]->text(), QStringLiteral("&Help"));
     QCOMPARE(
         itemTexts(menus[0]->menu()->actions()),
         QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely", "&Other solution",
                       "&Cancel", "E&xplain", "&Hint", "Next &step", "&Print to pdf...",
                       "&Export image...", "Save puzzle &as...", "|", "Quit" }));
+    // Undo and Redo read "&Undo" and "&Redo" while the stack is empty.
+    QCOMPARE(itemTexts(menus[1]->menu()->actions()),
+             QStringList({ "&Undo", "&Redo", "|", "&Play by hand", "&Check", "&Restart" }));
     QCOMPARE(
-        itemTexts(menus[1]->menu()->actions()),
+        itemTexts(menus[2]->menu()->actions()),
         QStringList({ "&Fit to window", "Fit &new puzzles to the window", "&Readable clues" }));
-    QCOMPARE(itemTexts(menus[2]->menu()->actions()), QStringList({ "&About", "&Faq" }));
+    QCOMPARE(itemTexts(menus[3]->menu()->actions()), QStringList({ "&About", "&Faq" }));
 
     const QList<QToolBar *> toolBars = window.findChildren<QToolBar *>();
     QCOMPARE(toolBars.size(), 1);
     QCOMPARE(toolBars[0]->windowTitle(), QStringLiteral("File"));
     QCOMPARE(itemTexts(toolBars[0]->actions()),
-             QStringList({ "&Open...", "&Solve", "Solve &completely", "&Cancel", "&Print to pdf...",
-                           "|", "&Plus", "&Minus", "|", "&Faq", "Quit" }));
+             QStringList({ "&Open...", "&Solve", "Solve &completely", "&Cancel", "&Play by hand",
+                           "&Print to pdf...", "|", "&Plus", "&Minus", "|", "&Faq", "Quit" }));
     // Plus and Minus only on the toolbar; About only in the Help menu; no
     // other action has a key (Open, Solve, Print, Solve completely, Cancel,
-    // Hint, Next step).
+    // Hint, Next step, Undo, Redo, Play by hand, Check).
     int withKeys = 0;
     for (const QAction *action : window.findChildren<QAction *>())
         withKeys += action->shortcut().isEmpty() ? 0 : 1;
-    QCOMPARE(withKeys, 7);
+    QCOMPARE(withKeys, 11);
 }
 
 void MainWindowStructureTest::slotsKeepTheirMetaObjectIndices()

@@ -18,6 +18,8 @@ public:
     {
         if (paintState.state() & QPaintEngine::DirtyBrush)
             brushStyle = paintState.brush().style();
+        if (paintState.state() & QPaintEngine::DirtyPen)
+            penColour = paintState.pen().color();
     }
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override
     {
@@ -53,12 +55,13 @@ public:
     void drawTextItem(const QPointF &point, const QTextItem &item) override
     {
         ++device.recording.drawCalls;
-        device.recording.texts.push_back({ point, item.text(), item.font() });
+        device.recording.texts.push_back({ point, item.text(), item.font(), penColour });
     }
 
 private:
     RecordingPaintDevice &device;
     Qt::BrushStyle brushStyle = Qt::NoBrush;
+    QColor penColour = Qt::black;
 };
 
 RecordingPaintDevice::RecordingPaintDevice(QSize size)

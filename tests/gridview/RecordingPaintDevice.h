@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QLine>
 #include <QPaintDevice>
@@ -11,12 +12,14 @@
 
 class RecordingPaintEngine;
 
-// One text as a painter drew it: its base-line point, its characters and font.
+// One text as a painter drew it: its base-line point, its characters, font
+// and the pen's colour.
 struct RecordedText
 {
     QPointF baseLine;
     QString text;
     QFont font;
+    QColor colour;
 };
 
 // What a painter asked a device to draw: lines, rectangles and texts in call
