@@ -2,6 +2,7 @@
 
 #include "AppFiles.h"
 #include "CompleteSolveText.h"
+#include "DrawMode.h"
 #include "ExplanationPanel.h"
 #include "FileDropTarget.h"
 #include "ImageExport.h"
@@ -97,6 +98,7 @@ MainWindow::MainWindow()
     zoom = new zd::ViewZoom(*scrollArea, *gridView);
     createExplanation();
     createPlayMode();
+    createDrawMode();
     gridView->setReadableClues(readableCluesAct->isChecked());
 }
 
@@ -196,6 +198,37 @@ void MainWindow::createPlayMode()
         outcomeLabel->clear();
         outcomeHintLabel->clear();
     });
+}
+
+void MainWindow::createDrawMode()
+{
+    draw = new zd::DrawMode(*this, *document, *gridView, *scrollArea);
+    connect(draw, &zd::DrawMode::message, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
+    fileMenu->insertAction(openAct, draw->newAction());
+    fileMenu->insertAction(solveAct, draw->importAction());
+    printBlankAct = new QAction(tr("Print &blank puzzle..."), this);
+    printBlankAct->setObjectName(QStringLiteral("printBlankAct"));
+    printBlankAct->setStatusTip(tr("Print the clues with an empty grid, and the solution on a "
+                                   "second page"));
+    connect(printBlankAct, &QAction::triggered, this, &MainWindow::printBlank);
+    fileMenu->insertAction(exportAct, printBlankAct);
+    editMenu->addSeparator();
+    editMenu->addAction(draw->drawAction());
+    editMenu->addAction(draw->suggestAction());
+    // Playing and drawing take the same clicks: one at a time.
+    connect(draw->drawAction(), &QAction::toggled, this, [this](bool on) {
+        if (on)
+            play->playAction()->setChecked(false);
+        outcomeLabel->clear();
+        outcomeHintLabel->clear();
+    });
+    connect(play->playAction(), &QAction::toggled, this, [this](bool on) {
+        if (on)
+            draw->drawAction()->setChecked(false);
+    });
+    connect(outputRunner, &zd::JobRunner::runningChanged, printBlankAct,
+            [this](bool writing) { printBlankAct->setEnabled(!writing); });
 }
 
 bool MainWindow::pointAtMistake()
@@ -419,6 +452,16 @@ void MainWindow::minus()
 
 void MainWindow::print()
 {
+    printPdf(zd::printToPdf);
+}
+
+void MainWindow::printBlank()
+{
+    printPdf(zd::printBlankToPdf);
+}
+
+void MainWindow::printPdf(PdfPrinter printer)
+{
     const QString chosen = QFileDialog::getSaveFileName(
         this, QString(), zd::suggestedFileName(puzzlePath(), QStringLiteral("pdf")),
         tr("PDF files (*.pdf)"));
@@ -429,16 +472,17 @@ void MainWindow::print()
     // copy of what the view shows, and the window goes on meanwhile.
     statusBar()->showMessage(tr("Printing to %1...").arg(fileName));
     const zd::PuzzleDrawing drawing = gridView->drawing();
-    outputRunner->request([this, drawing, fileName](zd::SolveControl &) -> zd::JobRunner::Finish {
-        // Painted at a fixed cell size so that the page does not depend on
-        // the zoom, and scaled down to the page when it does not fit.
-        const QString error = zd::printToPdf(drawing, printCellSize, fileName);
-        return [this, fileName, error] {
-            statusBar()->showMessage(error.isEmpty()
-                                         ? tr("Printed to %1").arg(fileName)
-                                         : tr("Could not write %1: %2").arg(fileName, error));
-        };
-    });
+    outputRunner->request(
+        [this, printer, drawing, fileName](zd::SolveControl &) -> zd::JobRunner::Finish {
+            // Painted at a fixed cell size so that the page does not depend
+            // on the zoom, and scaled down to the page when it does not fit.
+            const QString error = printer(drawing, printCellSize, fileName);
+            return [this, fileName, error] {
+                statusBar()->showMessage(error.isEmpty()
+                                             ? tr("Printed to %1").arg(fileName)
+                                             : tr("Could not write %1: %2").arg(fileName, error));
+            };
+        });
 }
 
 void MainWindow::faq()

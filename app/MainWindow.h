@@ -19,6 +19,8 @@ class ViewZoom;
 }
 
 namespace zd {
+struct PuzzleDrawing;
+class DrawMode;
 class ExplanationPanel;
 class JobRunner;
 class PlayMode;
@@ -79,6 +81,12 @@ private:
     void createSolveStatus();
     void createExplanation();
     void createPlayMode();
+    void createDrawMode();
+    // Print to pdf and Print blank puzzle: the dialog, then the PDF written
+    // in the background by `printer`.
+    using PdfPrinter = QString (*)(const zd::PuzzleDrawing &, int, const QString &);
+    void printPdf(PdfPrinter printer);
+    void printBlank();
     // Hint in play mode: shows the first cell of the player's that no
     // solution agrees with; false when there is none (or none is known yet).
     bool pointAtMistake();
@@ -132,6 +140,9 @@ private:
     // Solving by hand: the Edit menu's Play, Check and Restart.
     zd::PlayMode *play = nullptr;
     QMenu *editMenu = nullptr;
+    // Drawing a puzzle: New puzzle, Import image, Draw, Suggest a fix.
+    zd::DrawMode *draw = nullptr;
+    QAction *printBlankAct = nullptr;
 
     QMenu *viewMenu = nullptr;
     QAction *exportAct = nullptr;

@@ -143,8 +143,8 @@ void PlayMode::setOn(bool on)
 {
     checkAct->setEnabled(on);
     restartAct->setEnabled(on);
-    view.setCellInput(on);
     if (on) {
+        view.setCellInput(true);
         document.setLook(DocumentLook::Player);
         loadProgress();
         return;
@@ -156,9 +156,13 @@ void PlayMode::setOn(bool on)
     document.setClueInks({});
     document.setHoverCell(-1, -1);
     document.setCursorCell(-1, -1);
-    document.setMarks({});
-    document.clearSolverGrid();
-    document.setLook(DocumentLook::Solved);
+    // Drawing may have taken over the view already.
+    if (document.look() == DocumentLook::Player) {
+        view.setCellInput(false);
+        document.setMarks({});
+        document.clearSolverGrid();
+        document.setLook(DocumentLook::Solved);
+    }
 }
 
 void PlayMode::puzzleChanged()

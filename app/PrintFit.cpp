@@ -44,7 +44,10 @@ void paintFittedPage(QPainter &painter, const PuzzleDrawing &drawing, int cellSi
     painter.restore();
 }
 
-QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName)
+namespace {
+
+// Prints one page a drawing, each fitted to its page.
+QString printPages(const std::vector<PuzzleDrawing> &pages, int cellSize, const QString &fileName)
 {
     return writeFileAtomically(fileName, [&](const QString &temporary, QString &why) {
         QPrinter printer(QPrinter::HighResolution);
@@ -55,13 +58,42 @@ QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fi
             why = QCoreApplication::translate("PrintFit", "the PDF could not be started");
             return false;
         }
-        paintFittedPage(painter, drawing, cellSize, QSize(printer.width(), printer.height()));
+        for (size_t page = 0; page < pages.size(); ++page) {
+            if (page > 0 && !printer.newPage()) {
+                why = QCoreApplication::translate("PrintFit", "no room for another page");
+                return false;
+            }
+            paintFittedPage(painter, pages[page], cellSize,
+                            QSize(printer.width(), printer.height()));
+        }
         if (!painter.end()) {
             why = QCoreApplication::translate("PrintFit", "the PDF could not be finished");
             return false;
         }
         return true;
     });
+}
+
+} // namespace
+
+QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName)
+{
+    return printPages({ drawing }, cellSize, fileName);
+}
+
+std::vector<PuzzleDrawing> blankAndSolutionPages(const PuzzleDrawing &drawing)
+{
+    PuzzleDrawing blank = drawing;
+    std::fill(blank.cells.begin(), blank.cells.end(), CellUnknown);
+    blank.marks.clear();
+    PuzzleDrawing solution = drawing;
+    solution.marks.clear();
+    return { blank, solution };
+}
+
+QString printBlankToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName)
+{
+    return printPages(blankAndSolutionPages(drawing), cellSize, fileName);
 }
 
 } // namespace zd

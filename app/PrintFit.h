@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <vector>
 
 class QPainter;
 class QString;
@@ -24,5 +25,10 @@ void paintFittedPage(QPainter &painter, const PuzzleDrawing &drawing, int cellSi
 // page as above. The file appears complete or not at all. Any thread may
 // call it. Returns an empty string, or why the file was not written.
 QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName);
+
+// The puzzle as it is published: the clues with an empty grid on the first
+// page, the solution (the drawing's cells) on the second.
+std::vector<PuzzleDrawing> blankAndSolutionPages(const PuzzleDrawing &drawing);
+QString printBlankToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName);
 
 } // namespace zd

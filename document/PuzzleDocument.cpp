@@ -130,6 +130,25 @@ void PuzzleDocument::setPicture(CellGrid cells)
         emit cellsChanged();
 }
 
+void PuzzleDocument::drawPicture(int rows, int columns, CellGrid cells)
+{
+    std::vector<std::string> rowsOfPicture(size_t(std::max(0, rows)),
+                                           std::string(size_t(std::max(0, columns)), '.'));
+    for (size_t i = 0; i < cells.size() && columns > 0; ++i)
+        if (cells[i] == CellFilled)
+            rowsOfPicture[i / size_t(columns)][i % size_t(columns)] = '#';
+    PuzzleClues drawnClues = PuzzleClues::fromPicture(rowsOfPicture);
+    drawnClues.rows = rows;
+    drawnClues.columns = columns;
+    const std::string path = puzzle.filePath();
+    puzzle.loadClues(drawnClues, path.c_str());
+    forgetSolutions();
+    drawn = std::move(cells);
+    if (player.size() != drawn.size())
+        player.assign(drawn.size(), CellUnknown);
+    emit cluesChanged();
+}
+
 void PuzzleDocument::setLook(DocumentLook look)
 {
     if (look == currentLook)

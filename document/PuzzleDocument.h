@@ -90,6 +90,10 @@ public:
     void setPlayerGrid(CellGrid cells);
     const CellGrid &picture() const { return drawn; }
     void setPicture(CellGrid cells);
+    // Draws: `cells` (filled or not) becomes the picture and its runs the
+    // clues, keeping the file, the title and the undo stack; another size
+    // lays the grid out anew. Shown solutions and marks go.
+    void drawPicture(int rows, int columns, CellGrid cells);
 
     DocumentLook look() const { return currentLook; }
     void setLook(DocumentLook look);

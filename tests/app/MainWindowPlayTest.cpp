@@ -1,18 +1,31 @@
-// Solving by hand in the window: marking cells with clicks, drags and keys,
-// undo and redo, the greyed and red clues, Check, the finish and the
-// progress kept per puzzle.
+// Solving and drawing by hand in the window. Playing: marking cells with
+// clicks, drags and keys, undo and redo, the greyed and red clues, Check,
+// the finish and the progress kept per puzzle. Drawing: a new picture whose
+// clues follow the clicks and are checked in the background, an image
+// imported as a picture, and the blank puzzle printed.
 
 #include "AppTestSupport.h"
+#include "CompleteSolver.h"
+#include "DrawMode.h"
+#include "JobRunner.h"
 #include "MainWindow.h"
+#include "PictureImport.h"
+#include "PrintFit.h"
 #include "PuzzleDocument.h"
+#include "RandomPicture.h"
 #include "RecordingPaintDevice.h"
 #include "zdWidget.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
+#include <random>
 
 using namespace zd;
 
@@ -124,6 +137,10 @@ private slots:
     void anyGridMeetingTheCluesFinishes_data();
     void anyGridMeetingTheCluesFinishes();
     void progressIsKeptPerPuzzleUntilRestart();
+    void drawnCluesFollowThePictureAndAreChecked();
+    void aStrokeReplacesTheCheckRunning();
+    void imageBecomesAPictureAtTheThreshold();
+    void blankPuzzleHasAnEmptyGridThenTheSolution();
 };
 
 void MainWindowPlayTest::strokesMarkCellsAndUndo_data()
@@ -320,6 +337,128 @@ void MainWindowPlayTest::progressIsKeptPerPuzzleUntilRestart()
     // Off again: the view shows the solver's look, as it did before.
     act(run.window, "playAct")->setChecked(false);
     QCOMPARE(run.view->document().look(), DocumentLook::Solved);
+}
+
+// New puzzle asks for the size; every click changes the clues at once, and
+// the status says what the check found once it is done.
+void MainWindowPlayTest::drawnCluesFollowThePictureAndAreChecked()
+{
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+    zdWidget &view = *gridViewOf(window);
+    view.setCellSize(20);
+    ModalAnswer answer([](QWidget *dialog) {
+        dialog->findChild<QSpinBox *>(QStringLiteral("rowsSpin"))->setValue(2);
+        dialog->findChild<QSpinBox *>(QStringLiteral("columnsSpin"))->setValue(3);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    act(window, "newAct")->trigger();
+    QTRY_VERIFY(answer.answered());
+    QVERIFY(act(window, "drawAct")->isChecked());
+    QCOMPARE(view.document().rows(), 2);
+    QCOMPARE(view.document().columns(), 3);
+
+    const struct
+    {
+        QPoint cell;
+        std::vector<std::string> picture;
+        QString status;
+    } strokes[] = {
+        { { 0, 0 }, { "#..", "..." }, "Unique (grade line, " },
+        { { 1, 1 }, { "#..", ".#." }, "Several solutions: 4 ambiguous cells" },
+        { { 1, 0 }, { "##.", ".#." }, "Unique (grade line, " },
+    };
+    for (const auto &step : strokes) {
+        stroke(view, Qt::LeftButton, step.cell, {});
+        const PuzzleClues expected = PuzzleClues::fromPicture(step.picture);
+        QCOMPARE(view.document().clues().rowClues, expected.rowClues);
+        QCOMPARE(view.document().clues().columnClues, expected.columnClues);
+        QVERIFY(waitForJobs(window));
+        QVERIFY2(statusOf(window).startsWith(step.status), qPrintable(statusOf(window)));
+    }
+    const std::vector<bool> &marks = view.markedCells();
+    QCOMPARE(std::count(marks.begin(), marks.end(), true), 0);
+    act(window, "undoAct")->trigger();
+    QVERIFY(waitForJobs(window));
+    QCOMPARE(std::count(view.markedCells().begin(), view.markedCells().end(), true), 4);
+}
+
+// Two strokes on a picture whose check takes a while: the second one's check
+// replaces the first, and only its answer is shown.
+void MainWindowPlayTest::aStrokeReplacesTheCheckRunning()
+{
+    AppTree tree;
+    tree.enter();
+    MainWindow window;
+    zdWidget &view = *gridViewOf(window);
+    std::mt19937 random(3);
+    std::vector<std::string> picture = randomPicture(40, 40, 0.5, random);
+    window.findChild<DrawMode *>()->startPicture(picture);
+    auto *checker = window.findChild<JobRunner *>(QStringLiteral("drawChecker"));
+    QVERIFY(waitForJobs(window));
+    const int before = checker->startedCount();
+    view.setCellSize(10);
+    // Each stroke turns one cell over.
+    for (int column = 0; column < 2; ++column) {
+        char &cell = picture[0][size_t(column)];
+        cell = cell == '#' ? '.' : '#';
+        stroke(view, cell == '#' ? Qt::LeftButton : Qt::RightButton, { column, 0 }, {});
+        if (column == 0)
+            QTRY_COMPARE(checker->startedCount(), before + 1);
+    }
+    QVERIFY(waitForJobs(window));
+    QCOMPARE(checker->startedCount(), before + 2);
+    const SolveResult truth = solveCompletely(PuzzleClues::fromPicture(picture));
+    QVERIFY2(statusOf(window).startsWith(truth.verdict == Verdict::Unique
+                                             ? QStringLiteral("Unique")
+                                             : QStringLiteral("Several solutions")),
+             qPrintable(statusOf(window)));
+}
+
+void MainWindowPlayTest::imageBecomesAPictureAtTheThreshold()
+{
+    std::mt19937 random(11);
+    const std::vector<std::string> picture = randomPicture(7, 9, 0.5, random);
+    QImage image(9, 7, QImage::Format_RGB32);
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 9; ++c)
+            image.setPixel(c, r,
+                           picture[size_t(r)][size_t(c)] == '#' ? qRgb(30, 30, 30)
+                                                                : qRgb(230, 230, 230));
+    QCOMPARE(pictureOfImage(image, 9, 7, 50), picture);
+    QCOMPARE(pictureOfImage(image, 9, 7, 5), std::vector<std::string>(7, "........."));
+    QCOMPARE(defaultImportSize(QSize(9, 7)), QSize(9, 7));
+    QCOMPARE(defaultImportSize(QSize(400, 200)), QSize(100, 50));
+
+    PictureImportDialog dialog(image);
+    QCOMPARE(dialog.findChild<QSpinBox *>(QStringLiteral("importColumnsSpin"))->value(), 9);
+    QCOMPARE(dialog.picture(), picture);
+}
+
+void MainWindowPlayTest::blankPuzzleHasAnEmptyGridThenTheSolution()
+{
+    AppTree tree;
+    tree.writeSample(solvablePicture);
+    tree.enter();
+    MainWindow window;
+    const PuzzleDrawing drawing = gridViewOf(window)->drawing();
+    const std::vector<PuzzleDrawing> pages = blankAndSolutionPages(drawing);
+    QCOMPARE(pages.size(), size_t(2));
+    QVERIFY(std::all_of(pages[0].cells.begin(), pages[0].cells.end(),
+                        [](CellState state) { return state == CellUnknown; }));
+    QCOMPARE(pictureOfGrid(pages[1].cells, 5), solvablePicture);
+
+    const QString pdfInfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfInfo.isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is needed to read the PDF");
+    const QString pdf = tree.path(QStringLiteral("blank.pdf"));
+    ModalAnswer answer(chooseFile(pdf));
+    act(window, "printBlankAct")->trigger();
+    QVERIFY(answer.answered());
+    QVERIFY(waitForJobs(window));
+    QCOMPARE(statusOf(window), QStringLiteral("Printed to ") + pdf);
+    QVERIFY(runTool(pdfInfo, { pdf }).contains(QRegularExpression("Pages:\\s+2\\n")));
 }
 
 QTEST_MAIN(MainWindowPlayTest)

@@ -163,14 +163,15 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
     QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
     QCOMPARE(menus[2]->text(), QStringLiteral("&View"));
     QCOMPARE(menus[3]->text(), QStringLiteral("&Help"));
-    QCOMPARE(
-        itemTexts(menus[0]->menu()->actions()),
-        QStringList({ "&Open...", "Open &recent", "&Solve", "Solve &completely", "&Other solution",
-                      "&Cancel", "E&xplain", "&Hint", "Next &step", "&Print to pdf...",
-                      "&Export image...", "Save puzzle &as...", "|", "Quit" }));
+    QCOMPARE(itemTexts(menus[0]->menu()->actions()),
+             QStringList({ "&New puzzle...", "&Open...", "Open &recent", "&Import image...",
+                           "&Solve", "Solve &completely", "&Other solution", "&Cancel", "E&xplain",
+                           "&Hint", "Next &step", "&Print to pdf...", "Print &blank puzzle...",
+                           "&Export image...", "Save puzzle &as...", "|", "Quit" }));
     // Undo and Redo read "&Undo" and "&Redo" while the stack is empty.
     QCOMPARE(itemTexts(menus[1]->menu()->actions()),
-             QStringList({ "&Undo", "&Redo", "|", "&Play by hand", "&Check", "&Restart" }));
+             QStringList({ "&Undo", "&Redo", "|", "&Play by hand", "&Check", "&Restart", "|",
+                           "&Draw", "&Suggest a fix" }));
     QCOMPARE(
         itemTexts(menus[2]->menu()->actions()),
         QStringList({ "&Fit to window", "Fit &new puzzles to the window", "&Readable clues" }));
@@ -184,11 +185,11 @@ void MainWindowStructureTest::menusAndToolbarListTheirItemsInOrder()
                            "&Print to pdf...", "|", "&Plus", "&Minus", "|", "&Faq", "Quit" }));
     // Plus and Minus only on the toolbar; About only in the Help menu; no
     // other action has a key (Open, Solve, Print, Solve completely, Cancel,
-    // Hint, Next step, Undo, Redo, Play by hand, Check).
+    // Hint, Next step, Undo, Redo, Play by hand, Check, New puzzle).
     int withKeys = 0;
     for (const QAction *action : window.findChildren<QAction *>())
         withKeys += action->shortcut().isEmpty() ? 0 : 1;
-    QCOMPARE(withKeys, 11);
+    QCOMPARE(withKeys, 12);
 }
 
 void MainWindowStructureTest::slotsKeepTheirMetaObjectIndices()
