@@ -52,7 +52,12 @@ ViewZoom::ViewZoom(QScrollArea &area, zdWidget &view)
 
 QPoint ViewZoom::viewportCentre() const
 {
-    return scrollArea.viewport()->rect().center();
+    // The middle of the puzzle as it is visible: a view smaller than the
+    // visible area (after Fit to window) sits in its top left corner, and the
+    // middle of the empty rest would be no point of the puzzle.
+    const QRect visible = scrollArea.viewport()->rect().intersected(
+        QRect(gridView.mapTo(scrollArea.viewport(), QPoint(0, 0)), gridView.size()));
+    return visible.isEmpty() ? scrollArea.viewport()->rect().center() : visible.center();
 }
 
 void ViewZoom::zoomTo(int cellSize)
