@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 
 namespace zd {
 
@@ -20,6 +21,9 @@ PuzzleEntry puzzleEntryOf(const zdWidget &view)
     for (int r = 0; r < shown.rows(); ++r)
         for (int j = 0; j < shown.columns(); ++j)
             grid.push_back(shown.cell(r, j));
+    // A drawn picture leaves its blank cells undecided: its filled cells
+    // meeting every clue make it the solution all the same.
+    std::replace(grid.begin(), grid.end(), CellUnknown, CellEmpty);
     if (entry.clues.isSolvedBy(grid))
         entry.goal = pictureOfGrid(grid, shown.columns());
     return entry;

@@ -9,7 +9,7 @@ class zdWidget;
 namespace zd {
 
 // The puzzle in the view as a file entry: its clues, and as its goal the grid
-// shown when that grid solves the puzzle.
+// shown when its filled cells solve the puzzle (a solution, a drawn picture).
 PuzzleEntry puzzleEntryOf(const zdWidget &view);
 
 // Writes the view's puzzle in the format of the name's extension (.zd, .zdb

@@ -12,6 +12,7 @@
 #include "PictureImport.h"
 #include "PrintFit.h"
 #include "PuzzleDocument.h"
+#include "PuzzleFormats.h"
 #include "RandomPicture.h"
 #include "RecordingPaintDevice.h"
 #include "zdWidget.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -382,6 +384,16 @@ void MainWindowPlayTest::drawnCluesFollowThePictureAndAreChecked()
     act(window, "undoAct")->trigger();
     QVERIFY(waitForJobs(window));
     QCOMPARE(std::count(view.markedCells().begin(), view.markedCells().end(), true), 4);
+
+    // Saved as .non, the picture is the puzzle's goal.
+    const QString saved = tree.path(QStringLiteral("drawn.non"));
+    ModalAnswer save(chooseFile(saved));
+    act(window, "saveAsAct")->trigger();
+    QVERIFY(save.answered());
+    const std::string name = QFile::encodeName(saved).toStdString();
+    const std::vector<PuzzleEntry> read = readPuzzleFile(name, *puzzleFormatOfPath(name));
+    QCOMPARE(read.size(), size_t(1));
+    QCOMPARE(read[0].goal, std::vector<std::string>({ "#..", ".#." }));
 }
 
 // Two strokes on a picture whose check takes a while: the second one's check
