@@ -54,8 +54,6 @@ const char *const helpPage = "aboutqt.html";
 constexpr int initialCellSize = 8;
 const char *const readableCluesKey = "view/readableClues";
 const char *const fitOnOpenKey = "view/fitNewPuzzles";
-// Cell size of the PDF, in printer device units (a 1200 dpi page).
-constexpr int printCellSize = 64;
 
 } // namespace
 
@@ -474,9 +472,8 @@ void MainWindow::printPdf(PdfPrinter printer)
     const zd::PuzzleDrawing drawing = gridView->drawing();
     outputRunner->request(
         [this, printer, drawing, fileName](zd::SolveControl &) -> zd::JobRunner::Finish {
-            // Painted at a fixed cell size so that the page does not depend
-            // on the zoom, and scaled down to the page when it does not fit.
-            const QString error = printer(drawing, printCellSize, fileName);
+            // Laid out for the page, whatever the zoom on screen.
+            const QString error = printer(drawing, fileName);
             return [this, fileName, error] {
                 statusBar()->showMessage(error.isEmpty()
                                              ? tr("Printed to %1").arg(fileName)

@@ -84,7 +84,7 @@ private:
     void createDrawMode();
     // Print to pdf and Print blank puzzle: the dialog, then the PDF written
     // in the background by `printer`.
-    using PdfPrinter = QString (*)(const zd::PuzzleDrawing &, int, const QString &);
+    using PdfPrinter = QString (*)(const zd::PuzzleDrawing &, const QString &);
     void printPdf(PdfPrinter printer);
     void printBlank();
     // Hint in play mode: shows the first cell of the player's that no

@@ -4,6 +4,7 @@
 #include "PuzzleDrawing.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -44,10 +45,64 @@ void paintFittedPage(QPainter &painter, const PuzzleDrawing &drawing, int cellSi
     painter.restore();
 }
 
+PageLayout printedLayout(const PuzzleDrawing &drawing, QSize page, int dotsPerInch)
+{
+    PageLayout layout;
+    const auto millimetres = [dotsPerInch](double mm) {
+        return static_cast<int>(mm * dotsPerInch / 25.4);
+    };
+    const int titleHeight = drawing.title.isEmpty() ? 0 : millimetres(9);
+    const QSize room(page.width(), page.height() - titleHeight);
+    const auto fits = [&](int cellSize) {
+        const QSize extent = drawnExtent(drawing, cellSize);
+        return extent.width() <= room.width() && extent.height() <= room.height();
+    };
+    // The extent grows with the cell size: halve the range.
+    int low = smallestCellWithClues - 1;
+    int high = std::max(smallestCellWithClues, millimetres(10));
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (fits(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    if (low < smallestCellWithClues)
+        return layout;
+    layout.fitted = true;
+    layout.cellSize = low;
+    const QSize extent = drawnExtent(drawing, low);
+    layout.origin = { (page.width() - extent.width()) / 2,
+                      titleHeight + (room.height() - extent.height()) / 2 };
+    if (titleHeight > 0)
+        layout.title = QRect(0, layout.origin.y() - titleHeight, page.width(), titleHeight);
+    return layout;
+}
+
+void paintPrintedPage(QPainter &painter, const PuzzleDrawing &drawing, QSize page, int dotsPerInch)
+{
+    const PageLayout layout = printedLayout(drawing, page, dotsPerInch);
+    if (!layout.fitted) {
+        constexpr int fullCellSize = 64;
+        paintFittedPage(painter, drawing, fullCellSize, page);
+        return;
+    }
+    painter.save();
+    if (!layout.title.isEmpty()) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(layout.title.height() / 2);
+        painter.setFont(font);
+        painter.drawText(layout.title, Qt::AlignHCenter | Qt::AlignTop, drawing.title);
+    }
+    painter.translate(layout.origin);
+    drawing.paintAt(painter, layout.cellSize);
+    painter.restore();
+}
+
 namespace {
 
 // Prints one page a drawing, each fitted to its page.
-QString printPages(const std::vector<PuzzleDrawing> &pages, int cellSize, const QString &fileName)
+QString printPages(const std::vector<PuzzleDrawing> &pages, const QString &fileName)
 {
     return writeFileAtomically(fileName, [&](const QString &temporary, QString &why) {
         QPrinter printer(QPrinter::HighResolution);
@@ -63,8 +118,8 @@ QString printPages(const std::vector<PuzzleDrawing> &pages, int cellSize, const 
                 why = QCoreApplication::translate("PrintFit", "no room for another page");
                 return false;
             }
-            paintFittedPage(painter, pages[page], cellSize,
-                            QSize(printer.width(), printer.height()));
+            paintPrintedPage(painter, pages[page], QSize(printer.width(), printer.height()),
+                             printer.resolution());
         }
         if (!painter.end()) {
             why = QCoreApplication::translate("PrintFit", "the PDF could not be finished");
@@ -76,9 +131,9 @@ QString printPages(const std::vector<PuzzleDrawing> &pages, int cellSize, const 
 
 } // namespace
 
-QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName)
+QString printToPdf(const PuzzleDrawing &drawing, const QString &fileName)
 {
-    return printPages({ drawing }, cellSize, fileName);
+    return printPages({ drawing }, fileName);
 }
 
 std::vector<PuzzleDrawing> blankAndSolutionPages(const PuzzleDrawing &drawing)
@@ -91,9 +146,9 @@ std::vector<PuzzleDrawing> blankAndSolutionPages(const PuzzleDrawing &drawing)
     return { blank, solution };
 }
 
-QString printBlankToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName)
+QString printBlankToPdf(const PuzzleDrawing &drawing, const QString &fileName)
 {
-    return printPages(blankAndSolutionPages(drawing), cellSize, fileName);
+    return printPages(blankAndSolutionPages(drawing), fileName);
 }
 
 } // namespace zd

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <vector>
 
@@ -21,14 +23,28 @@ QSize drawnExtent(const PuzzleDrawing &drawing, int cellSize);
 // with no transformation at all.
 void paintFittedPage(QPainter &painter, const PuzzleDrawing &drawing, int cellSize, QSize page);
 
-// Prints the drawing into a one-page PDF file at `cellSize`, fitted to the
-// page as above. The file appears complete or not at all. Any thread may
-// call it. Returns an empty string, or why the file was not written.
-QString printToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName);
+// How a puzzle is laid out on a printed page: at the largest cell size at
+// which the clues and grid fit below the title, at most 10 mm a cell,
+// centred, with the title centred above; `fitted` false when even cells too
+// small for clues do not fit (the drawing is then scaled down).
+struct PageLayout
+{
+    bool fitted = false;
+    int cellSize = 0;
+    QPoint origin; // where the drawing's top left corner goes
+    QRect title; // empty without a title
+};
+PageLayout printedLayout(const PuzzleDrawing &drawing, QSize page, int dotsPerInch);
+void paintPrintedPage(QPainter &painter, const PuzzleDrawing &drawing, QSize page, int dotsPerInch);
+
+// Prints the drawing into a one-page PDF file laid out as printedLayout
+// says. The file appears complete or not at all. Any thread may call it.
+// Returns an empty string, or why the file was not written.
+QString printToPdf(const PuzzleDrawing &drawing, const QString &fileName);
 
 // The puzzle as it is published: the clues with an empty grid on the first
 // page, the solution (the drawing's cells) on the second.
 std::vector<PuzzleDrawing> blankAndSolutionPages(const PuzzleDrawing &drawing);
-QString printBlankToPdf(const PuzzleDrawing &drawing, int cellSize, const QString &fileName);
+QString printBlankToPdf(const PuzzleDrawing &drawing, const QString &fileName);
 
 } // namespace zd

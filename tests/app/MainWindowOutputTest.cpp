@@ -104,7 +104,9 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
     }
 
-    void smallPrintIsTheDrawingAsItWas();
+    void fittedPageAtItsSizeIsTheViewsDrawing();
+    void printLayoutFillsThePageCentred_data();
+    void printLayoutFillsThePageCentred();
     void largePrintFitsOnePage();
     void largePrintLeavesTheWindowResponsive();
     void exportWritesTheGridAsShown();
@@ -114,7 +116,7 @@ private slots:
     void quitWithHelpWindowOpenEndsTheProgram();
 };
 
-void MainWindowOutputTest::smallPrintIsTheDrawingAsItWas()
+void MainWindowOutputTest::fittedPageAtItsSizeIsTheViewsDrawing()
 {
     AppTree tree;
     tree.writeSample(solvablePicture);
@@ -124,7 +126,8 @@ void MainWindowOutputTest::smallPrintIsTheDrawingAsItWas()
     const QPrinter printer(QPrinter::HighResolution);
     const QSize page(printer.width(), printer.height());
 
-    // As printing always drew it: the view at cell size 64, from the origin.
+    // The view at cell size 64, from the origin: what a page gets when even
+    // the smallest cells with clues are too large for it.
     const QPicture before = pictureOf([view](QPainter &painter) {
         const int screen = view->cellSize();
         view->setCellSize(64);
@@ -134,6 +137,49 @@ void MainWindowOutputTest::smallPrintIsTheDrawingAsItWas()
     const QPicture fitted = pictureOf(
         [&](QPainter &painter) { paintFittedPage(painter, view->drawing(), 64, page); });
     QCOMPARE(fitted.data(), before.data());
+}
+
+void MainWindowOutputTest::printLayoutFillsThePageCentred_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<bool>("tenMillimetres"); // the largest cell a page gets
+    QTest::newRow("small: cells of 10 mm") << 4 << 5 << true;
+    QTest::newRow("the sample's size: as wide as the page") << 36 << 35 << false;
+    QTest::newRow("wide") << 40 << 120 << false;
+    QTest::newRow("tall") << 200 << 30 << false;
+}
+
+// On an A4 page at 1200 dpi: the largest cell that fits below the title, at
+// most 10 mm, the grid centred across the page and below the title.
+void MainWindowOutputTest::printLayoutFillsThePageCentred()
+{
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(bool, tenMillimetres);
+    std::mt19937 random(8);
+    PuzzleDrawing drawing;
+    drawing.clues = PuzzleClues::fromPicture(randomPicture(rows, columns, 0.5, random));
+    drawing.cells.assign(size_t(rows * columns), CellUnknown);
+    drawing.title = QStringLiteral("a puzzle");
+    const QPrinter printer(QPrinter::HighResolution);
+    const QSize page(printer.width(), printer.height());
+    const int dpi = printer.resolution();
+
+    const PageLayout layout = printedLayout(drawing, page, dpi);
+    QVERIFY(layout.fitted);
+    const int tenMm = int(10 * dpi / 25.4);
+    QVERIFY(layout.cellSize <= tenMm);
+    const QSize extent = drawnExtent(drawing, layout.cellSize);
+    const QSize larger = drawnExtent(drawing, layout.cellSize + 1);
+    const int room = page.height() - layout.title.height();
+    QCOMPARE(layout.cellSize == tenMm, tenMillimetres);
+    if (!tenMillimetres)
+        QVERIFY(larger.width() > page.width() || larger.height() > room);
+    QVERIFY(std::abs(2 * layout.origin.x() + extent.width() - page.width()) <= 1);
+    QVERIFY(layout.origin.y() >= layout.title.bottom());
+    QVERIFY(layout.origin.y() + extent.height() <= page.height());
+    QVERIFY(!layout.title.isEmpty());
 }
 
 void MainWindowOutputTest::largePrintFitsOnePage()
@@ -168,11 +214,18 @@ void MainWindowOutputTest::largePrintFitsOnePage()
     runTool(pdfToPpm,
             { QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
               QStringLiteral("-singlefile"), pdf, image });
-    const QImage page(image + QStringLiteral(".pgm"));
-    QVERIFY(!page.isNull());
+    const QImage whole(image + QStringLiteral(".pgm"));
+    QVERIFY(!whole.isNull());
+    // The grid and its clues, below the title.
+    const QPrinter pagePrinter(QPrinter::HighResolution);
+    const PageLayout layout
+        = printedLayout(gridViewOf(window)->drawing(),
+                        QSize(pagePrinter.width(), pagePrinter.height()), pagePrinter.resolution());
+    const int titleBottom = (layout.title.bottom() + 1) * dpi / 1200;
+    const QImage page = whole.copy(0, titleBottom, whole.width(), whole.height() - titleBottom);
     const QRect ink = inkOf(page);
     // The whole picture, nearly as wide as the printable width, proportions kept.
-    const QSize extent = drawnExtent(gridViewOf(window)->drawing(), 64);
+    const QSize extent = drawnExtent(gridViewOf(window)->drawing(), layout.cellSize);
     const QPrinter printer(QPrinter::HighResolution);
     const double printableWidth = printer.width() * dpi / 1200.0;
     QVERIFY2(ink.width() > 0.9 * printableWidth && ink.width() <= printableWidth + 1,
