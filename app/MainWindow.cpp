@@ -304,8 +304,10 @@ void MainWindow::createStatusBar()
 
 void MainWindow::open()
 {
+    // In the current puzzle's folder, where the next one most likely is.
+    const QString folder = puzzlePath().isEmpty() ? QString() : QFileInfo(puzzlePath()).path();
     const QString fileName = QFileDialog::getOpenFileName(
-        this, QString(), QString(), zd::PuzzleOpener::nameFilters().join(QStringLiteral(";;")));
+        this, QString(), folder, zd::PuzzleOpener::nameFilters().join(QStringLiteral(";;")));
     if (!fileName.isEmpty())
         loadFile(fileName);
 }
@@ -317,7 +319,7 @@ bool MainWindow::loadFile(const QString &fileName)
     const QByteArray encodedName = QFile::encodeName(fileName);
     QString shownName = fileName;
     QString error;
-    if (zd::PuzzleOpener::readsAsText(fileName)) {
+    if (zd::PuzzleOpener::readsAsText(zd::PuzzleOpener::splitPuzzleNumber(fileName).first)) {
         gridView->load(encodedName.constData());
         error = gridView->lastLoadError();
     } else {
@@ -341,7 +343,8 @@ bool MainWindow::loadFile(const QString &fileName)
     // A solve of the earlier puzzle stops and shows nothing.
     solveRunner->discard();
     forgetSolutions();
-    recentFiles->add(fileName);
+    // A batch's puzzle is remembered with its number, and reopens as it.
+    recentFiles->add(shownName);
     showNewPuzzle();
     document->setTitle(shownName);
     statusBar()->showMessage(QLatin1String("Loaded ") + shownName);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 
 namespace zd {
@@ -62,22 +63,45 @@ bool PuzzleOpener::readsAsText(const QString &fileName)
     return !format || *format == PuzzleFormat::Text;
 }
 
-bool PuzzleOpener::read(const QString &fileName, QWidget *parent)
+std::pair<QString, int> PuzzleOpener::splitPuzzleNumber(const QString &name)
 {
+    const qsizetype hash = name.lastIndexOf(QLatin1Char('#'));
+    if (hash <= 0 || QFileInfo::exists(name))
+        return { name, 0 };
+    bool isNumber = false;
+    const int number = name.mid(hash + 1).toInt(&isNumber);
+    const QString file = name.left(hash);
+    if (!isNumber || number < 1 || !QFileInfo(file).isFile())
+        return { name, 0 };
+    return { file, number };
+}
+
+bool PuzzleOpener::read(const QString &name, QWidget *parent)
+{
+    const auto [fileName, number] = splitPuzzleNumber(name);
     const std::string path = QFile::encodeName(fileName).toStdString();
     const PuzzleFormat format = puzzleFormatOfPath(path).value_or(PuzzleFormat::Text);
     const std::vector<PuzzleEntry> entries = readPuzzleFile(path, format);
     readError.clear();
     size_t chosen = 0;
-    if (entries.size() > 1) {
+    if (number > 0) {
+        if (size_t(number) > entries.size()) {
+            readError = tr("%1: there is no puzzle %2, the file holds %3")
+                            .arg(fileName)
+                            .arg(number)
+                            .arg(entries.size());
+            return false;
+        }
+        chosen = size_t(number - 1);
+    } else if (entries.size() > 1) {
         bool ok = false;
-        const int number = QInputDialog::getInt(
+        const int picked = QInputDialog::getInt(
             parent, tr("Choose a puzzle"),
             tr("The file holds %1 puzzles. Open puzzle number:").arg(entries.size()), 1, 1,
             static_cast<int>(entries.size()), 1, &ok);
         if (!ok)
             return false;
-        chosen = static_cast<size_t>(number - 1);
+        chosen = static_cast<size_t>(picked - 1);
     }
     if (entries.empty()) {
         readError = fileName + tr(": no puzzle in the file");

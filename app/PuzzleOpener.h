@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 class QWidget;
 
@@ -20,9 +21,14 @@ public:
     // known extension (any file chosen under "All files" is tried as text).
     static bool readsAsText(const QString &fileName);
 
-    // Reads `fileName` (not a text puzzle); a batch asks, over `parent`, which
-    // puzzle to take. False when nothing was read: error() says why, or the
-    // user cancelled the choice (error() empty).
+    // "FILE#N" names puzzle N of the batch FILE, when no file has that whole
+    // name and FILE exists: gives FILE and N; any other name comes back as it
+    // is, with 0.
+    static std::pair<QString, int> splitPuzzleNumber(const QString &name);
+
+    // Reads `fileName` (not a text puzzle; "FILE#N" reads puzzle N of FILE);
+    // any other batch asks, over `parent`, which puzzle to take. False when nothing was read:
+    // error() says why, or the user cancelled the choice (error() empty).
     bool read(const QString &fileName, QWidget *parent);
 
     const PuzzleClues &clues() const { return puzzleClues; }

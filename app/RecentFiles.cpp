@@ -1,5 +1,7 @@
 #include "RecentFiles.h"
 
+#include "PuzzleOpener.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
@@ -42,8 +44,10 @@ QStringList RecentFiles::files() const
 {
     const QStringList saved = settings().value(settingsKey).toStringList();
     QStringList existing;
+    // "FILE#N", a batch's puzzle, is there while FILE is.
     for (const QString &path : saved)
-        if (QFileInfo(path).isFile() && existing.size() < maxFiles)
+        if (QFileInfo(PuzzleOpener::splitPuzzleNumber(path).first).isFile()
+            && existing.size() < maxFiles)
             existing << path;
     if (existing != saved)
         settings().setValue(settingsKey, existing);

@@ -190,6 +190,22 @@ void MainWindowFilesTest::everyFormatOpensThroughTheDialog()
         = fileName.endsWith(QStringLiteral(".tcga")) ? randomPicture25(2) : picture;
     QCOMPARE(shownClues(window).rowClues, PuzzleClues::fromPicture(expected).rowClues);
     QCOMPARE(shownClues(window).columnClues, PuzzleClues::fromPicture(expected).columnClues);
+
+    // Open recent and the command line reopen it, a batch's puzzle by its
+    // number and without asking; the Open dialog starts in its folder.
+    MainWindow again;
+    again.openAtStart(tree.path(loadedAs));
+    QCOMPARE(again.windowTitle(), QStringLiteral("zdQt - ") + tree.path(loadedAs));
+    QCOMPARE(shownClues(again).rowClues, PuzzleClues::fromPicture(expected).rowClues);
+    QCOMPARE(recentEntries(again).value(0), tree.path(loadedAs));
+    QString startFolder;
+    ModalAnswer seeFolder([&](QWidget *dialog) {
+        startFolder = qobject_cast<QFileDialog *>(dialog)->directory().absolutePath();
+        cancelDialog()(dialog);
+    });
+    actionNamed(again, QStringLiteral("&Open..."))->trigger();
+    QVERIFY(seeFolder.answered());
+    QCOMPARE(startFolder, QFileInfo(tree.path(loadedAs)).absolutePath());
 }
 
 void MainWindowFilesTest::commandLineFileOpensInsteadOfTheSample()
