@@ -35,6 +35,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
@@ -98,6 +99,22 @@ MainWindow::MainWindow()
     createPlayMode();
     createDrawMode();
     gridView->setReadableClues(readableCluesAct->isChecked());
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() != QEvent::StatusTip)
+        return QMainWindow::event(event);
+    const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+    if (!tip.isEmpty()) {
+        if (!coveredMessage)
+            coveredMessage = statusBar()->currentMessage();
+        statusBar()->showMessage(tip);
+    } else if (coveredMessage) {
+        statusBar()->showMessage(*coveredMessage);
+        coveredMessage.reset();
+    }
+    return true;
 }
 
 void MainWindow::openAtStart(const QString &fileName)

@@ -42,6 +42,11 @@ public:
     // solves it once the event loop runs.
     void openAtStart(const QString &fileName);
 
+protected:
+    // A toolbar button's status tip shows while the mouse is over it, and the
+    // message it covered comes back afterwards.
+    bool event(QEvent *event) override;
+
     // Declared in this order on purpose: it fixes their meta-object indices,
     // 0 for open() up to 6 for faq().
 private slots:
@@ -140,6 +145,8 @@ private:
     // Solving by hand: the Edit menu's Play, Check and Restart.
     zd::PlayMode *play = nullptr;
     QMenu *editMenu = nullptr;
+    // The message a status tip covers, shown again when the tip goes.
+    std::optional<QString> coveredMessage;
     // Drawing a puzzle: New puzzle, Import image, Draw, Suggest a fix.
     zd::DrawMode *draw = nullptr;
     QAction *printBlankAct = nullptr;

@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QUrl>
 
@@ -181,6 +182,14 @@ void MainWindowFilesTest::everyFormatOpensThroughTheDialog()
     if (loadedAs.isEmpty()) {
         QVERIFY2(statusOf(window).contains(tree.path(error)), qPrintable(statusOf(window)));
         QCOMPARE(shownClues(window).rowClues, sampleClues.rowClues);
+        // A toolbar button's tip covers the message only while it shows.
+        const QString message = statusOf(window);
+        QStatusTipEvent tip(QStringLiteral("Open an existing file"));
+        QApplication::sendEvent(&window, &tip);
+        QCOMPARE(statusOf(window), tip.tip());
+        QStatusTipEvent gone { QString() };
+        QApplication::sendEvent(&window, &gone);
+        QCOMPARE(statusOf(window), message);
         // The message has the status bar to itself.
         QVERIFY(outcomeLabelOf(window)->isHidden());
         return;
