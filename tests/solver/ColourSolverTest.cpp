@@ -1,5 +1,6 @@
 #include "ColourSolver.h"
 
+#include "ColourBruteForce.h"
 #include "ColourLine.h"
 #include "ColourPropagation.h"
 #include "ColourSearch.h"
@@ -10,41 +11,6 @@
 
 namespace zd {
 namespace {
-
-// Every colouring of `length` cells with `colours` colours, as index lists.
-std::vector<std::vector<int>> allColourings(int length, int colours)
-{
-    std::vector<std::vector<int>> all { {} };
-    for (int i = 0; i < length; ++i) {
-        std::vector<std::vector<int>> longer;
-        for (const std::vector<int> &start : all)
-            for (int colour = 0; colour < colours; ++colour) {
-                longer.push_back(start);
-                longer.back().push_back(colour);
-            }
-        all = std::move(longer);
-    }
-    return all;
-}
-
-std::vector<PaletteColour> testPalette(int colours)
-{
-    std::vector<PaletteColour> palette;
-    for (int k = 0; k < colours; ++k)
-        palette.push_back({ std::string(1, static_cast<char>('a' + k)),
-                            static_cast<char>(k == 0 ? '.' : 'a' + k), 0 });
-    return palette;
-}
-
-ColourGrid randomGrid(int cells, int colours, double background, std::mt19937 &random)
-{
-    std::bernoulli_distribution isBackground(background);
-    std::uniform_int_distribution<int> colour(1, colours - 1);
-    ColourGrid grid(static_cast<size_t>(cells));
-    for (int &cell : grid)
-        cell = isBackground(random) ? 0 : colour(random);
-    return grid;
-}
 
 TEST(ColourLineTest, NarrowsExactlyToWhatSomePlacementGives)
 {
@@ -78,37 +44,6 @@ TEST(ColourLineTest, NarrowsExactlyToWhatSomePlacementGives)
             }
         }
     }
-}
-
-// Up to two solutions by enumeration: every row's fitting colourings, combined.
-std::vector<ColourGrid> bruteForceSolutions(const ColourPuzzle &puzzle)
-{
-    const int colours = static_cast<int>(puzzle.palette.size());
-    std::vector<std::vector<std::vector<int>>> rowOptions;
-    for (const ColourLineClues &clues : puzzle.rowClues) {
-        rowOptions.emplace_back();
-        for (const std::vector<int> &cells : allColourings(puzzle.columns, colours))
-            if (colourCluesOfLine(cells.data(), puzzle.columns) == clues)
-                rowOptions.back().push_back(cells);
-    }
-    std::vector<ColourGrid> found;
-    std::vector<size_t> choice(static_cast<size_t>(puzzle.rows), 0);
-    ColourGrid grid(static_cast<size_t>(puzzle.rows) * puzzle.columns);
-    const auto tryAll = [&](auto &self, int row) -> void {
-        if (found.size() >= 2)
-            return;
-        if (row == puzzle.rows) {
-            if (puzzle.isSolvedBy(grid))
-                found.push_back(grid);
-            return;
-        }
-        for (const std::vector<int> &cells : rowOptions[row]) {
-            std::copy(cells.begin(), cells.end(), grid.begin() + row * puzzle.columns);
-            self(self, row + 1);
-        }
-    };
-    tryAll(tryAll, 0);
-    return found;
 }
 
 // The verdict of each way to finish a puzzle against enumeration, on random
