@@ -1,5 +1,7 @@
 #include "ColourLine.h"
 
+#include <algorithm>
+
 namespace zd {
 
 ColourLine::ColourLine(const ColourLineClues &clues)
@@ -34,14 +36,17 @@ ColourLine::ColourLine(const ColourLineClues &clues)
     }
     finalGap = gapOf[clues.size()];
     finalBlockEnd = clues.empty() ? -1 : finalGap - 1;
+    moves.reserve(count);
+    for (size_t q = 0; q < count; ++q)
+        moves.push_back(computeMoves(static_cast<int>(q)));
 }
 
 int ColourLine::next(int state, int colour) const
 {
-    const Moves moves = movesOf(state);
-    for (int k = 0; k < moves.count; ++k)
-        if (moves.colour[k] == colour)
-            return moves.target[k];
+    const Moves &out = movesOf(state);
+    for (int k = 0; k < out.count; ++k)
+        if (out.colour[k] == colour)
+            return out.target[k];
     return -1;
 }
 
@@ -57,7 +62,7 @@ namespace {
 template<class Visit>
 void forEachMove(const ColourLine &line, int state, ColourMask mask, Visit visit)
 {
-    const ColourLine::Moves moves = line.movesOf(state);
+    const ColourLine::Moves &moves = line.movesOf(state);
     for (int k = 0; k < moves.count; ++k)
         if (mask & (ColourMask(1) << moves.colour[k]))
             visit(moves.colour[k], moves.target[k]);
@@ -65,15 +70,15 @@ void forEachMove(const ColourLine &line, int state, ColourMask mask, Visit visit
 
 } // namespace
 
-ColourLine::Moves ColourLine::movesOf(int state) const
+ColourLine::Moves ColourLine::computeMoves(int state) const
 {
-    Moves moves;
-    const auto add = [&moves](int colour, int target) {
+    Moves out;
+    const auto add = [&out](int colour, int target) {
         if (target < 0)
             return;
-        moves.colour[moves.count] = colour;
-        moves.target[moves.count] = target;
-        ++moves.count;
+        out.colour[out.count] = colour;
+        out.target[out.count] = target;
+        ++out.count;
     };
     if (colourOfState[state] == 0) {
         add(0, state);
@@ -86,57 +91,76 @@ ColourLine::Moves ColourLine::movesOf(int state) const
         if (endNextState[state] >= 0)
             add(colourOfState[endNextState[state]], endNextState[state]);
     }
-    return moves;
+    return out;
 }
 
 std::vector<uint8_t> ColourLine::liveStates(const ColourMask *masks, int length, int stride) const
 {
+    std::vector<uint8_t> live;
+    std::vector<int> band;
+    if (!findLiveStates(masks, length, stride, live, band))
+        live.clear();
+    return live;
+}
+
+// Moves only go to the same or a later state, so the states live after i
+// cells form a band [band[2i], band[2i+1]] that the passes keep to.
+bool ColourLine::findLiveStates(const ColourMask *masks, int length, int stride,
+                                std::vector<uint8_t> &live, std::vector<int> &band) const
+{
     const size_t states = colourOfState.size();
-    std::vector<uint8_t> forward((static_cast<size_t>(length) + 1) * states, 0);
-    forward[initialState] = 1;
+    live.assign((static_cast<size_t>(length) + 1) * states, 0);
+    band.assign(2 * (static_cast<size_t>(length) + 1), 0);
+    live[initialState] = 1;
     for (int i = 0; i < length; ++i) {
         const ColourMask mask = masks[static_cast<ptrdiff_t>(i) * stride];
-        const uint8_t *here = &forward[static_cast<size_t>(i) * states];
-        uint8_t *after = &forward[(static_cast<size_t>(i) + 1) * states];
-        bool any = false;
-        for (size_t q = 0; q < states; ++q)
+        const uint8_t *here = &live[static_cast<size_t>(i) * states];
+        uint8_t *after = &live[(static_cast<size_t>(i) + 1) * states];
+        int low = stateCount();
+        int high = -1;
+        for (int q = band[2 * i]; q <= band[2 * i + 1]; ++q)
             if (here[q])
-                forEachMove(*this, static_cast<int>(q), mask, [&](int, int target) {
+                forEachMove(*this, q, mask, [&](int, int target) {
                     after[target] = 1;
-                    any = true;
+                    low = std::min(low, target);
+                    high = std::max(high, target);
                 });
-        if (!any)
-            return {};
+        if (high < 0)
+            return false;
+        band[2 * i + 2] = low;
+        band[2 * i + 3] = high;
     }
     // Backward: keep the states from which an accepting end is reachable.
-    uint8_t *last = &forward[static_cast<size_t>(length) * states];
+    uint8_t *last = &live[static_cast<size_t>(length) * states];
     bool accepted = false;
-    for (size_t q = 0; q < states; ++q) {
-        last[q] = last[q] && accepts(static_cast<int>(q)) ? 1 : 0;
+    for (int q = band[2 * length]; q <= band[2 * length + 1]; ++q) {
+        last[q] = last[q] && accepts(q) ? 1 : 0;
         accepted = accepted || last[q];
     }
     if (!accepted)
-        return {};
+        return false;
     for (int i = length - 1; i >= 0; --i) {
         const ColourMask mask = masks[static_cast<ptrdiff_t>(i) * stride];
-        uint8_t *here = &forward[static_cast<size_t>(i) * states];
-        const uint8_t *after = &forward[(static_cast<size_t>(i) + 1) * states];
-        for (size_t q = 0; q < states; ++q) {
+        uint8_t *here = &live[static_cast<size_t>(i) * states];
+        const uint8_t *after = &live[(static_cast<size_t>(i) + 1) * states];
+        for (int q = band[2 * i]; q <= band[2 * i + 1]; ++q) {
             if (!here[q])
                 continue;
             bool leadsOn = false;
-            forEachMove(*this, static_cast<int>(q), mask,
+            forEachMove(*this, q, mask,
                         [&](int, int target) { leadsOn = leadsOn || after[target]; });
             here[q] = leadsOn ? 1 : 0;
         }
     }
-    return forward;
+    return true;
 }
 
 bool ColourLine::solve(ColourMask *masks, int length, int stride) const
 {
-    const std::vector<uint8_t> live = liveStates(masks, length, stride);
-    if (live.empty())
+    // Scratch kept per thread: a line solve allocates nothing once warm.
+    thread_local std::vector<uint8_t> live;
+    thread_local std::vector<int> band;
+    if (!findLiveStates(masks, length, stride, live, band))
         return false;
     const size_t states = colourOfState.size();
     for (int i = 0; i < length; ++i) {
@@ -144,9 +168,9 @@ bool ColourLine::solve(ColourMask *masks, int length, int stride) const
         const uint8_t *here = &live[static_cast<size_t>(i) * states];
         const uint8_t *after = &live[(static_cast<size_t>(i) + 1) * states];
         ColourMask possible = 0;
-        for (size_t q = 0; q < states && possible != mask; ++q)
+        for (int q = band[2 * i]; q <= band[2 * i + 1] && possible != mask; ++q)
             if (here[q])
-                forEachMove(*this, static_cast<int>(q), mask, [&](int colour, int target) {
+                forEachMove(*this, q, mask, [&](int colour, int target) {
                     if (after[target])
                         possible |= ColourMask(1) << colour;
                 });

@@ -30,7 +30,7 @@ public:
         int colour[2] = {};
         int target[2] = {};
     };
-    Moves movesOf(int state) const;
+    const Moves &movesOf(int state) const { return moves[state]; }
 
     // Narrows each cell's colours (masks[i], bit k: colour k still possible)
     // to those some placement of the blocks gives it. Returns false when no
@@ -42,11 +42,16 @@ public:
     std::vector<uint8_t> liveStates(const ColourMask *masks, int length, int stride = 1) const;
 
 private:
+    Moves computeMoves(int state) const;
+    bool findLiveStates(const ColourMask *masks, int length, int stride, std::vector<uint8_t> &live,
+                        std::vector<int> &band) const;
+
     std::vector<int> colourOfState; // per state: its block's colour, 0 in a gap
     std::vector<int> gapNextBlockState; // gap state: the state of the next block's first cell
     std::vector<int> followState; // block state: its next cell in the block, or -1 at its end
     std::vector<int> endGapState; // last cell of a block: the gap after it
     std::vector<int> endNextState; // last cell: the next block's first cell when colours differ
+    std::vector<Moves> moves;
     int finalGap = 0;
     int finalBlockEnd = -1;
 };
