@@ -4,11 +4,12 @@
 
 namespace zd {
 
-ColourLine::ColourLine(const ColourLineClues &clues)
+ColourLine::ColourLine(const ColourLineClues &lineClues)
+    : clues(lineClues)
 {
     // State numbers: gap 0, block 0's cells, gap 1, block 1's cells, ...
     std::vector<int> gapOf(clues.size() + 1);
-    std::vector<int> firstCellOf(clues.size());
+    firstCellOf.assign(clues.size(), 0);
     int state = 0;
     for (size_t j = 0; j <= clues.size(); ++j) {
         gapOf[j] = state++;

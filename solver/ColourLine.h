@@ -16,7 +16,12 @@ namespace zd {
 class ColourLine
 {
 public:
-    explicit ColourLine(const ColourLineClues &clues);
+    explicit ColourLine(const ColourLineClues &lineClues);
+
+    const ColourLineClues &blocks() const { return clues; }
+    // The state of block j's first cell: after i cells it is live exactly
+    // when block j can start at cell i - 1.
+    int firstStateOfBlock(int j) const { return firstCellOf[j]; }
 
     int stateCount() const { return static_cast<int>(colourOfState.size()); }
     static constexpr int initialState = 0;
@@ -51,6 +56,8 @@ private:
     std::vector<int> followState; // block state: its next cell in the block, or -1 at its end
     std::vector<int> endGapState; // last cell of a block: the gap after it
     std::vector<int> endNextState; // last cell: the next block's first cell when colours differ
+    ColourLineClues clues;
+    std::vector<int> firstCellOf;
     std::vector<Moves> moves;
     int finalGap = 0;
     int finalBlockEnd = -1;

@@ -1,6 +1,7 @@
 #include "ColourSearch.h"
 #include "SolveBudget.h"
 
+#include <algorithm>
 #include <bit>
 #include <cadical.hpp>
 #include <climits>
@@ -91,44 +92,49 @@ public:
         const std::vector<uint8_t> live = automaton.liveStates(&cells[start], length, stride);
         if (live.empty())
             return false;
+        const ColourLineClues &blocks = automaton.blocks();
+        const int count = static_cast<int>(blocks.size());
         const size_t states = static_cast<size_t>(automaton.stateCount());
-        std::vector<int> stateVariable(live.size(), 0);
-        const auto stateLiteral = [&](int i, int state) {
-            const size_t at = static_cast<size_t>(i) * states + state;
-            if (!live[at])
-                return literalFalse;
-            if (i == 0)
-                return literalTrue;
-            if (stateVariable[at] == 0)
-                stateVariable[at] = nextVariable++;
-            return stateVariable[at];
+        // The starts each block can still take, from the live states.
+        earliest.assign(blocks.size(), length);
+        latest.assign(blocks.size(), -1);
+        for (int j = 0; j < count; ++j)
+            for (int p = 0; p < length; ++p)
+                if (live[(static_cast<size_t>(p) + 1) * states + automaton.firstStateOfBlock(j)]) {
+                    earliest[j] = std::min(earliest[j], p);
+                    latest[j] = std::max(latest[j], p);
+                }
+        firstStart.assign(blocks.size(), 0);
+        for (int j = 0; j < count; ++j) {
+            firstStart[j] = nextVariable;
+            nextVariable += std::max(0, latest[j] - earliest[j]);
+        }
+        const auto cell = [&](int p) {
+            return start + static_cast<size_t>(p) * stride;
         };
-        for (int i = 0; i < length; ++i) {
-            const size_t cell = start + static_cast<size_t>(i) * stride;
-            for (int q = 0; q < automaton.stateCount(); ++q) {
-                const int here = stateLiteral(i, q);
-                if (here == literalFalse)
-                    continue;
-                for (ColourMask rest = cells[cell]; rest != 0; rest &= rest - 1) {
-                    const int colour = std::countr_zero(rest);
-                    const int target = automaton.next(q, colour);
-                    const int after = target < 0 ? literalFalse : stateLiteral(i + 1, target);
-                    addClause({ -here, -cellLiteral(cell, colour), after });
-                }
+        for (int j = 0; j < count; ++j) {
+            for (int p = earliest[j]; p + 1 < latest[j]; ++p)
+                addClause({ -startsBy(j, p), startsBy(j, p + 1) });
+            if (j + 1 < count) {
+                const int gap = blocks[j].colour == blocks[j + 1].colour ? 1 : 0;
+                for (int p = earliest[j + 1]; p < latest[j + 1]; ++p)
+                    addClause({ -startsBy(j + 1, p), startsBy(j, p - blocks[j].length - gap) });
             }
-            // Some state is live after every cell: lets the solver reason backwards.
-            std::vector<int> someState;
-            bool always = false;
-            for (int q = 0; q < automaton.stateCount(); ++q)
-                if (const int literal = stateLiteral(i + 1, q); literal != literalFalse) {
-                    always = always || literal == literalTrue;
-                    someState.push_back(literal);
-                }
-            if (always)
-                continue;
-            for (int literal : someState)
-                solver.add(literal);
-            solver.add(0);
+        }
+        // Cell p shows the last block started at or before it while that
+        // block still covers it, else the background.
+        for (int p = 0; p < length; ++p) {
+            const size_t at = cell(p);
+            addClause({ startsBy(0, p), cellLiteral(at, 0) });
+            for (int j = 0; j < count; ++j) {
+                if (startsBy(j, p) == literalFalse)
+                    break;
+                const int later = startsBy(j + 1, p);
+                const int stillCovers = -startsBy(j, p - blocks[j].length);
+                addClause(
+                    { -startsBy(j, p), later, -stillCovers, cellLiteral(at, blocks[j].colour) });
+                addClause({ -startsBy(j, p), later, stillCovers, cellLiteral(at, 0) });
+            }
         }
         return true;
     }
@@ -155,11 +161,24 @@ public:
     }
 
 private:
+    // "Block j of the line being encoded starts at or before cell p".
+    int startsBy(int j, int p) const
+    {
+        if (j >= static_cast<int>(earliest.size()) || p < earliest[j])
+            return literalFalse;
+        if (p >= latest[j])
+            return literalTrue;
+        return firstStart[j] + (p - earliest[j]);
+    }
+
     CaDiCaL::Solver &solver;
     const ColourLines &lines;
     const ColourCells &cells;
     std::vector<int> firstVariable;
     int nextVariable = 1;
+    std::vector<int> earliest;
+    std::vector<int> latest;
+    std::vector<int> firstStart;
 };
 
 } // namespace

@@ -33,11 +33,13 @@ private:
 
 // The SAT hand-over (ColourSat.cpp, or ColourSatUnavailable.cpp without
 // CaDiCaL). Each cell is one variable per colour it may still take, exactly
-// one of them true; each line is its automaton unrolled over the cells, one
-// variable per state still live after i cells, "state and colour imply the
-// next state" and at least one live state at each position. A solution is
-// forbidden by one clause over the cells' colours, so a second call tells
-// unique from multiple.
+// one of them true. Each line is encoded as the black-and-white fallback
+// does, over "block j starts at or before cell p" variables within the
+// starts the line solver leaves: starts only move right, blocks keep their
+// order and the gap their colours need, and a cell shows the colour of the
+// last block started at or before it while that block covers it, else the
+// background. A solution is forbidden by one clause over the cells'
+// colours, so a second call tells unique from multiple.
 bool colourSatAvailable();
 // Adds to `solutions` (which must agree with `cells`) until there are two
 // or no more; Stopped when the budget ran out. `seed` varies the SAT
