@@ -363,8 +363,7 @@ std::vector<std::string> writtenNames(const ColourPuzzle &puzzle)
         const std::string &name = puzzle.palette[k].name;
         for (size_t j = 0; j < k; ++j)
             allFit = allFit && names[j] != name;
-        allFit = allFit && isFittingName(name) && lowerCase(name) != "color"
-            && lowerCase(name) != "background";
+        allFit = allFit && isFittingName(name);
         names.push_back(name);
     }
     if (!allFit)

@@ -17,7 +17,8 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(begin, end - begin + 1));
 }
 
-std::string attributeOr(const XmlElement &element, std::string_view key, std::string fallback)
+std::string attributeOr(const XmlElement &element, std::string_view key,
+                        const std::string &fallback)
 {
     const std::string *value = element.attribute(key);
     return value ? *value : fallback;

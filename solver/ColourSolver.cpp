@@ -57,6 +57,7 @@ ColourStep raceSat(const ColourLines &lines, const ColourCells &cells, SolveBudg
     std::vector<std::vector<ColourCells>> found(static_cast<size_t>(threads), solutions);
     std::vector<ColourStep> steps(static_cast<size_t>(threads), ColourStep::Stopped);
     std::vector<std::thread> racers;
+    racers.reserve(static_cast<size_t>(threads));
     for (int t = 0; t < threads; ++t)
         racers.emplace_back([&, t] {
             SolveBudget own(budget, quiet, RaceEntry { static_cast<uint32_t>(t), &raceOver });
