@@ -83,6 +83,12 @@ TEST(ColourFormats, BadInputsNameTheLineAndTheProblem)
     const std::string xmlHead = "<puzzleset><puzzle>\n<color name=\"red\">f00</color>\n";
     const std::string xmlTail = "</puzzle></puzzleset>\n";
     const std::string columns = "<clues type=\"columns\"><line/></clues>\n";
+    std::string manyColours = "width 1\nheight 1\n";
+    for (int k = 0; k < 32; ++k)
+        manyColours += "color c" + std::to_string(k) + " #000000\n";
+    std::string deep;
+    for (int k = 0; k < 100000; ++k)
+        deep += "<a>";
     const struct
     {
         PuzzleFormat format;
@@ -99,6 +105,11 @@ TEST(ColourFormats, BadInputsNameTheLineAndTheProblem)
           "f:10: the goal does not agree with the clues" },
         { PuzzleFormat::Non, "width 1\nheight 1\ncolor a #12345\n",
           "f:3: colour a has no RGB value such as #ff0000" },
+        { PuzzleFormat::Non, head + "1a 1b 1a\ncolumns\n1a\n1b\n",
+          "f:6: row 1 has 3 clues, more than a line of 2 cells holds" },
+        { PuzzleFormat::Non, manyColours, "f:34: more than 32 colours" },
+        { PuzzleFormat::Xml, std::string(5000, '<') + "a>", "f:1: '<' that starts no element" },
+        { PuzzleFormat::Xml, deep, "f:1: elements nest deeper than 64" },
         { PuzzleFormat::Xml,
           xmlHead
               + "<clues type=\"rows\"><line>\n<count color=\"blue\">1</count></line>"

@@ -86,9 +86,12 @@ TEST(ColourSolverTest, VerdictsAgreeWithEnumeration)
         if (propagator.propagateAll(start) == ColourStep::Consistent)
             ColourSearch(propagator, budget, -1).findUpToTwo(start, searched);
         EXPECT_EQ(searched.size(), expected.size()) << "search, round " << round;
-        if (colourSatAvailable()) {
+        // Seeds other than 0 are the racing configurations of --threads.
+        for (const uint32_t seed : { 0U, 3U }) {
+            if (!colourSatAvailable())
+                break;
             std::vector<ColourCells> satisfied;
-            colourSatSolutions(lines, open, budget, satisfied, 0);
+            colourSatSolutions(lines, open, budget, satisfied, seed);
             EXPECT_EQ(satisfied.size(), expected.size()) << "SAT, round " << round;
         }
     }
@@ -99,17 +102,21 @@ TEST(ColourSolverTest, VerdictsAgreeWithEnumeration)
 }
 
 // Two blocks of one colour on a diagonal: no line decides a cell, so a
-// cancel set before the start stops the solve with nothing decided.
-TEST(ColourSolverTest, CancelStopsAPuzzleThatNeedsGuessing)
+// cancel or a time limit already over stops the solve at probing with
+// nothing decided.
+TEST(ColourSolverTest, CancelAndTimeLimitStopAPuzzleThatNeedsGuessing)
 {
     ColourPuzzle puzzle = colourPuzzleOfGrid(testPalette(3), 2, 2, { 1, 0, 0, 1 });
     EXPECT_EQ(solveColourCompletely(puzzle).verdict, Verdict::Multiple);
     std::atomic<bool> cancel { true };
-    SolveOptions options;
-    options.cancel = &cancel;
-    const ColourSolveResult stopped = solveColourCompletely(puzzle, options);
-    EXPECT_EQ(stopped.verdict, Verdict::Undecided);
-    EXPECT_EQ(stopped.known, ColourGrid(4, colourUnknown));
+    for (const bool cancelled : { true, false }) {
+        SolveOptions options;
+        options.cancel = cancelled ? &cancel : nullptr;
+        options.timeLimitSeconds = cancelled ? 0 : 1e-9;
+        const ColourSolveResult stopped = solveColourCompletely(puzzle, options);
+        EXPECT_EQ(stopped.verdict, Verdict::Undecided) << cancelled;
+        EXPECT_EQ(stopped.known, ColourGrid(4, colourUnknown)) << cancelled;
+    }
 }
 
 } // namespace
