@@ -224,12 +224,21 @@ std::vector<PuzzleEntry> parsePuzzleContent(std::string_view content, PuzzleForm
     return { failedEntry(path, path + ": unknown format") };
 }
 
-std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat format)
+std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat format,
+                                        ColourPuzzles colour)
 {
     std::string content;
     if (std::string error = readPuzzleFileBytes(path, maxPuzzleFileBytes, content); !error.empty())
         return { failedEntry(path, std::move(error)) };
-    return parsePuzzleContent(content, format, path);
+    std::vector<PuzzleEntry> entries = parsePuzzleContent(content, format, path);
+    if (colour == ColourPuzzles::Refused)
+        for (PuzzleEntry &entry : entries)
+            if (entry.isColour)
+                entry = failedEntry(entry.name,
+                                    path
+                                        + ": a puzzle of several colours, which "
+                                          "is read only where colours are shown");
+    return entries;
 }
 
 bool writePuzzleContent(const PuzzleEntry &entry, PuzzleFormat format, std::string &content,

@@ -54,8 +54,13 @@ inline constexpr long long maxPuzzleFileBytes = 256LL * 1024 * 1024;
 // Parses content of the given format; `path` names the entries and messages.
 std::vector<PuzzleEntry> parsePuzzleContent(std::string_view content, PuzzleFormat format,
                                             const std::string &path);
+// Whether a caller takes colour puzzles; one that does not gets each as a
+// failed entry, so it never sees a puzzle it cannot show.
+enum class ColourPuzzles { Refused, Read };
+
 // Reads and parses a file; a file that cannot be read gives one failed entry.
-std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat format);
+std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat format,
+                                        ColourPuzzles colour = ColourPuzzles::Refused);
 
 // Writes a puzzle in the text, binary, .non or XML format. Returns false with
 // a reason in `error` for the formats that cannot be written or a puzzle the

@@ -1,4 +1,5 @@
 #include "PuzzleFormats.h"
+#include "TemporaryFile.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -139,6 +140,17 @@ TEST(ColourFormats, BadInputsNameTheLineAndTheProblem)
         EXPECT_EQ(entries[0].error, bad.message) << bad.content;
         EXPECT_FALSE(entries[0].isColour);
     }
+}
+
+// A reader that shows black and white only is told, not given empty clues.
+TEST(ColourFormats, FileReadersTakeColourOnlyWhenAsked)
+{
+    const TemporaryFile file(nonSample, ".non");
+    EXPECT_EQ(readPuzzleFile(file.path(), PuzzleFormat::Non)[0].error,
+              file.path()
+                  + ": a puzzle of several colours, which is read only where colours are "
+                    "shown");
+    EXPECT_TRUE(readPuzzleFile(file.path(), PuzzleFormat::Non, ColourPuzzles::Read)[0].isColour);
 }
 
 TEST(ColourFormats, SeveralPuzzlesAreNumbered)
