@@ -118,6 +118,9 @@ public:
             } else {
                 if (open.empty() && haveRoot)
                     return lineError(line, "a second element after the document's element");
+                if (++elements > maxXmlElements)
+                    return lineError(line,
+                                     "more than " + std::to_string(maxXmlElements) + " elements");
                 XmlElement element;
                 bool empty = false;
                 if (ParseError error = readStartTag(element, empty); error.failed())
@@ -306,6 +309,7 @@ private:
     std::string_view text;
     size_t pos = 0;
     int line = 1;
+    int elements = 0;
 };
 
 } // namespace

@@ -29,6 +29,10 @@ struct XmlElement
 
 // Elements nest at most this deep: deeper files are refused, not recursed into.
 inline constexpr int maxXmlDepth = 64;
+// A document holds at most this many elements (a few hundred bytes each in
+// memory): enough for a 1000 x 1000 puzzle, and a file of nothing but tiny
+// elements cannot claim gigabytes.
+inline constexpr int maxXmlElements = 1 << 20;
 
 // Parses a whole document into its root element.
 ParseError parseXmlDocument(std::string_view content, XmlElement &root);

@@ -87,6 +87,9 @@ TEST(ColourFormats, BadInputsNameTheLineAndTheProblem)
     std::string manyColours = "width 1\nheight 1\n";
     for (int k = 0; k < 32; ++k)
         manyColours += "color c" + std::to_string(k) + " #000000\n";
+    std::string many;
+    for (int k = 0; k < (1 << 20); ++k)
+        many += "<b/>";
     std::string deep;
     for (int k = 0; k < 100000; ++k)
         deep += "<a>";
@@ -111,6 +114,7 @@ TEST(ColourFormats, BadInputsNameTheLineAndTheProblem)
         { PuzzleFormat::Non, manyColours, "f:34: more than 32 colours" },
         { PuzzleFormat::Xml, std::string(5000, '<') + "a>", "f:1: '<' that starts no element" },
         { PuzzleFormat::Xml, deep, "f:1: elements nest deeper than 64" },
+        { PuzzleFormat::Xml, "<a>" + many + "</a>", "f:1: more than 1048576 elements" },
         { PuzzleFormat::Xml,
           xmlHead
               + "<clues type=\"rows\"><line>\n<count color=\"blue\">1</count></line>"
