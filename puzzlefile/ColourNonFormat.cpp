@@ -234,8 +234,14 @@ ParseError readClueLine(Reading &reading, std::string_view line, int lineNumber)
         }
         if (colour == colourUnknown)
             return lineError(lineNumber, "clue " + std::to_string(value) + " has no colour");
-        if (clues.size() >= static_cast<size_t>(maxCluesInAnyLine))
-            return lineError(lineNumber, "more clues than a line can hold");
+        // A line holds at most one clue per cell; checked here when the size
+        // came first, so that a huge line is not stored.
+        const int length = isRow ? reading.width : reading.height;
+        if (clues.size() >= static_cast<size_t>(length > 0 ? length : maxCluesInAnyLine))
+            return lineError(
+                lineNumber,
+                std::string(isRow ? "row " : "column ") + std::to_string(lines.size() + 1)
+                    + " has more clues than a line of " + std::to_string(length) + " cells holds");
         clues.push_back({ value, colour });
     }
     if (sawZero && !clues.empty())

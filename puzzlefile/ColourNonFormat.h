@@ -25,7 +25,8 @@ namespace zd {
 //     goal "aaa.b..."          optional: rows joined, '.' or '0' background, else
 //                              each colour's character
 //
-// A number without a colour has the only colour when there is one. A file
+// Colours are declared before the clues that use them. A number without a
+// colour has the only colour when there is one. A file
 // is read in this dialect when it has a color line.
 
 // True when the content has a "color" keyword line: a colour file.

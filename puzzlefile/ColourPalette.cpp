@@ -76,9 +76,8 @@ int overfullLine(const ColourPuzzle &puzzle, bool rows, std::string &message)
     const size_t most = static_cast<size_t>(oneColour ? maxCluesInLine(length) : length);
     for (size_t i = 0; i < lines.size(); ++i)
         if (lines[i].size() > most) {
-            message = (rows ? "row " : "column ") + std::to_string(i + 1) + " has "
-                + std::to_string(lines[i].size()) + " clues, more than a line of "
-                + std::to_string(length) + " cells holds";
+            message = (rows ? "row " : "column ") + std::to_string(i + 1)
+                + " has more clues than a line of " + std::to_string(length) + " cells holds";
             return static_cast<int>(i);
         }
     return -1;
