@@ -142,19 +142,29 @@ ColourStep probeCell(ColourPropagator &propagator, ColourCells &cells, int cell,
 ColourStep probeColours(ColourPropagator &propagator, ColourCells &cells, SolveBudget &budget,
                         int64_t &probes)
 {
+    // A cell probed since the grid last changed would show nothing new (its
+    // own narrowing included: each trial then ends where it ended before).
+    std::vector<int64_t> probedAt(cells.size(), -1);
+    int64_t changes = 0;
     for (bool changed = true; changed;) {
         changed = false;
         for (size_t cell = 0; cell < cells.size(); ++cell) {
-            if (isDecided(cells[cell]))
+            if (isDecided(cells[cell]) || probedAt[cell] == changes)
                 continue;
             if (budget.exhaustedNow())
                 return ColourStep::Stopped;
+            bool narrowed = false;
             const ColourStep step
-                = probeCell(propagator, cells, static_cast<int>(cell), probes, changed);
+                = probeCell(propagator, cells, static_cast<int>(cell), probes, narrowed);
             if (step != ColourStep::Consistent)
                 return step;
-            if (allDecided(cells))
-                return ColourStep::Consistent;
+            if (narrowed) {
+                ++changes;
+                changed = true;
+                if (allDecided(cells))
+                    return ColourStep::Consistent;
+            }
+            probedAt[cell] = changes;
         }
     }
     return ColourStep::Consistent;
