@@ -22,12 +22,14 @@ std::string joined(const std::vector<std::string> &rows)
 TEST(ColourRun, VerdictsInBothFormatsAgreeWithEnumeration)
 {
     std::mt19937 random(17);
+    int verdicts[3] = {};
     for (int round = 0; round < 40; ++round) {
         const int rows = 2 + round % 3;
         const int columns = 2 + (round / 3) % 3;
         PuzzleEntry entry;
-        entry.colour = colourPuzzleOfGrid(testPalette(4), rows, columns,
-                                          randomGrid(rows * columns, 4, 0.35, random));
+        entry.colour
+            = colourPuzzleOfGrid(testPalette(4), rows, columns,
+                                 randomGrid(rows * columns, 4, 0.3 + 0.1 * (round % 4), random));
         entry.isColour = !entry.colour.usesOneColour();
         if (!entry.isColour)
             continue;
@@ -35,6 +37,7 @@ TEST(ColourRun, VerdictsInBothFormatsAgreeWithEnumeration)
         if (round % 4 == 3 && !entry.colour.columnClues[0].empty())
             entry.colour.columnClues[0][0].colour = entry.colour.columnClues[0][0].colour % 3 + 1;
         const std::vector<ColourGrid> expected = bruteForceSolutions(entry.colour);
+        ++verdicts[std::min<size_t>(expected.size(), 2)];
         const Verdict verdict = expected.empty() ? Verdict::None
             : expected.size() == 1               ? Verdict::Unique
                                                  : Verdict::Multiple;
@@ -52,6 +55,10 @@ TEST(ColourRun, VerdictsInBothFormatsAgreeWithEnumeration)
             }
         }
     }
+    // The generated puzzles reach every verdict.
+    EXPECT_GT(verdicts[0], 0);
+    EXPECT_GT(verdicts[1], 0);
+    EXPECT_GT(verdicts[2], 0);
 }
 
 // The program end to end: the report in the file's characters, an empty
