@@ -34,6 +34,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBrowser>
@@ -106,6 +107,9 @@ bool MainWindow::event(QEvent *event)
     if (event->type() != QEvent::StatusTip)
         return QMainWindow::event(event);
     const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+    // Quietly: a tip is no new message (the outcome labels keep out of the
+    // way of a failure while it is covered).
+    const QSignalBlocker quiet(statusBar());
     if (!tip.isEmpty()) {
         if (!coveredMessage)
             coveredMessage = statusBar()->currentMessage();

@@ -30,6 +30,8 @@ QString formatTitle(PuzzleFormat format)
         return tr("NON puzzles");
     case PuzzleFormat::Nin:
         return tr("NIN puzzles");
+    case PuzzleFormat::Xml:
+        return tr("XML puzzles");
     case PuzzleFormat::Tournament:
         break;
     }

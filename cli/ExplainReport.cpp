@@ -70,7 +70,8 @@ ExplainedPuzzle explainOutcome(const PuzzleEntry &entry, PuzzleOutcome &outcome,
                                double timeoutSeconds, const std::atomic<bool> *cancel)
 {
     ExplainedPuzzle explained;
-    if (outcome.failed || outcome.skipped || outcome.lineMethod
+    // The explanation speaks black and white only.
+    if (outcome.failed || outcome.skipped || outcome.lineMethod || outcome.colour
         || outcome.result.verdict == Verdict::Undecided)
         return explained;
     ExplainOptions options;

@@ -100,7 +100,7 @@ std::vector<PuzzleEntry> readInputs(const std::vector<InputFile> &files)
             entries.push_back(readPictureFile(file.path));
             continue;
         }
-        for (PuzzleEntry &entry : readPuzzleFile(file.path, *file.format))
+        for (PuzzleEntry &entry : readPuzzleFile(file.path, *file.format, ColourPuzzles::Read))
             entries.push_back(std::move(entry));
     }
     return entries;

@@ -19,9 +19,12 @@ std::string secondsText(double seconds)
     return buffer;
 }
 
-std::vector<std::string> rowsOf(const PuzzleOutcome &outcome, const CellGrid &grid)
+// The rows a report shows of one grid: a colour puzzle's own pictures, else
+// the black-and-white grid drawn.
+std::vector<std::string> rowsOf(const PuzzleOutcome &outcome, const CellGrid &grid,
+                                const std::vector<std::string> &colourRows = {})
 {
-    return pictureOfGrid(grid, outcome.result.columns);
+    return outcome.colour ? colourRows : pictureOfGrid(grid, outcome.result.columns);
 }
 
 void appendGrid(std::string &out, const std::vector<std::string> &rows)
@@ -44,13 +47,17 @@ std::string completeMethodText(const PuzzleOutcome &outcome, bool brief)
     out += '\n';
     if (brief)
         return out;
-    const CellGrid &grid = result.verdict == Verdict::Undecided ? result.known : result.solution;
-    if (grid.empty())
+    const bool undecided = result.verdict == Verdict::Undecided;
+    const std::vector<std::string> rows
+        = rowsOf(outcome, undecided ? result.known : result.solution,
+                 undecided ? outcome.colourKnown : outcome.colourSolution);
+    if (rows.empty())
         return out;
-    appendGrid(out, rowsOf(outcome, grid));
-    if (result.verdict == Verdict::Multiple && !result.other.empty()) {
+    appendGrid(out, rows);
+    const std::vector<std::string> other = rowsOf(outcome, result.other, outcome.colourOther);
+    if (result.verdict == Verdict::Multiple && !other.empty()) {
         out += "another solution:\n";
-        appendGrid(out, rowsOf(outcome, result.other));
+        appendGrid(out, other);
     }
     return out + '\n';
 }
@@ -115,9 +122,9 @@ std::string jsonReport(const PuzzleOutcome &outcome, std::string_view moreMember
         json.addOrNull("solution", rowsOf(outcome, solved));
         json.addOrNull("known", rowsOf(outcome, result.known));
     } else {
-        json.addOrNull("solution", rowsOf(outcome, result.solution))
-            .addOrNull("other", rowsOf(outcome, result.other));
-        json.addOrNull("known", rowsOf(outcome, result.known));
+        json.addOrNull("solution", rowsOf(outcome, result.solution, outcome.colourSolution))
+            .addOrNull("other", rowsOf(outcome, result.other, outcome.colourOther));
+        json.addOrNull("known", rowsOf(outcome, result.known, outcome.colourKnown));
         json.add("search_nodes", result.searchNodes).add("probes", result.probes);
     }
     if (outcome.hasVerdict(Verdict::None) && !outcome.lineMethod)

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zd {
 
@@ -26,6 +27,14 @@ struct PuzzleOutcome
     std::string error; // the message when failed
     bool solverFault = false; // failed: the solver's answer broke the clues
     bool skipped = false; // not solved because the run was interrupted; not reported
+
+    // A colour puzzle's grids as reports show them, one string per row:
+    // '.' the background, each colour its character, '?' undecided. The
+    // grids of `result` stay empty for them.
+    bool colour = false;
+    std::vector<std::string> colourSolution;
+    std::vector<std::string> colourOther;
+    std::vector<std::string> colourKnown;
 
     // The line method's own figures.
     bool lineMethod = false;

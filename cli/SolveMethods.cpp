@@ -1,6 +1,7 @@
 #include "SolveMethods.h"
 
 #include "CMalovanaKrizovka.h"
+#include "ColourSolver.h"
 #include "CompleteSolver.h"
 
 #include <chrono>
@@ -53,6 +54,8 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
                                       const std::atomic<bool> *cancel, SolverEngine engine,
                                       int threads)
 {
+    if (entry.isColour && !entry.failed())
+        return solveColourEntry(entry, timeoutSeconds, cancel, threads);
     PuzzleOutcome outcome;
     if (outcomeWithoutSolving(entry, outcome))
         return outcome;
@@ -74,6 +77,52 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
         outcome.solverFault = true;
         outcome.error = entry.name + ": " + fault;
     }
+    return outcome;
+}
+
+PuzzleOutcome solveColourEntry(const PuzzleEntry &entry, double timeoutSeconds,
+                               const std::atomic<bool> *cancel, int threads)
+{
+    const ColourPuzzle &puzzle = entry.colour;
+    PuzzleOutcome outcome;
+    outcome.name = entry.name;
+    outcome.colour = true;
+    outcome.result.rows = puzzle.rows;
+    outcome.result.columns = puzzle.columns;
+    if (int64_t(puzzle.rows) * puzzle.columns > maxSolvedCells) {
+        outcome.failed = true;
+        outcome.error = entry.name + ": the puzzle has " + std::to_string(puzzle.rows) + " x "
+            + std::to_string(puzzle.columns) + " cells; zdsolve solves at most "
+            + std::to_string(maxSolvedCells) + " cells";
+        return outcome;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    SolveOptions options;
+    options.timeLimitSeconds = timeoutSeconds;
+    options.cancel = cancel;
+    options.threads = threads;
+    const ColourSolveResult solved = solveColourCompletely(puzzle, options);
+    SolveResult &result = outcome.result;
+    result.verdict = solved.verdict;
+    result.grade = solved.grade;
+    result.problem = solved.problem;
+    result.searchNodes = solved.searchNodes;
+    result.probes = solved.probes;
+    result.seconds = secondsSince(start);
+    const bool hasSolution
+        = solved.verdict == Verdict::Unique || solved.verdict == Verdict::Multiple;
+    if ((hasSolution && !puzzle.isSolvedBy(solved.solution))
+        || (solved.verdict == Verdict::Multiple
+            && (!puzzle.isSolvedBy(solved.other) || solved.other == solved.solution))) {
+        outcome.failed = true;
+        outcome.solverFault = true;
+        outcome.error = entry.name + ": the solver reported a solution that breaks the clues";
+        return outcome;
+    }
+    outcome.colourSolution = pictureOfColourGrid(puzzle, solved.solution);
+    outcome.colourOther = pictureOfColourGrid(puzzle, solved.other);
+    if (solved.verdict == Verdict::Undecided)
+        outcome.colourKnown = pictureOfColourGrid(puzzle, solved.known);
     return outcome;
 }
 
@@ -144,6 +193,12 @@ PuzzleOutcome solveWithLineLogic(const PuzzleEntry &entry)
     PuzzleOutcome outcome;
     if (outcomeWithoutSolving(entry, outcome))
         return outcome;
+    if (entry.isColour) {
+        outcome.name = entry.name;
+        outcome.failed = true;
+        outcome.error = entry.name + ": the line method solves black-and-white puzzles only";
+        return outcome;
+    }
     outcome.lineMethod = true;
     outcome.name = entry.name;
     SolveResult &result = outcome.result;

@@ -23,6 +23,11 @@ PuzzleOutcome solveWithCompleteSolver(const PuzzleEntry &entry, double timeoutSe
                                       const std::atomic<bool> *cancel = nullptr,
                                       SolverEngine engine = SolverEngine::Sat, int threads = 1);
 
+// Runs the colour solver on an entry whose puzzle has several colours, with
+// the same checks and figures.
+PuzzleOutcome solveColourEntry(const PuzzleEntry &entry, double timeoutSeconds,
+                               const std::atomic<bool> *cancel = nullptr, int threads = 1);
+
 // Runs the model's line-by-line solver. The "1"/"0" lines it prints on
 // standard output are caught and kept in passLines, so that they reach the
 // report in order. Standard output is redirected meanwhile: call it from the

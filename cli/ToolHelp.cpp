@@ -56,8 +56,9 @@ Options:
   --timeout S         give up on a puzzle after S seconds (default 0: no limit)
   --engine sat|cdcl   what finishes a puzzle that search hands over: the SAT
                       solver (default) or the conflict-driven line search
-  --to zd|zdb|non     convert the puzzles instead of solving them, to standard
-                      output (one puzzle only) or to -o
+  --to zd|zdb|non|xml convert the puzzles instead of solving them, to standard
+                      output (one puzzle only) or to -o; colour puzzles go
+                      to non or xml only
   -o, --output PATH   with --to: a file for a single puzzle, or a folder (an
                       existing one, or a name ending in '/') that receives
                       NAME.EXT per puzzle and NAME-N.EXT for puzzle N of a

@@ -64,7 +64,7 @@ std::string applyValue(const std::string &name, const std::string &value, ToolOp
         options.convertTo = puzzleFormatNamed(value);
         if (!options.convertTo || *options.convertTo == PuzzleFormat::Nin
             || *options.convertTo == PuzzleFormat::Tournament)
-            return "--to takes zd, zdb or non, not '" + value + "'";
+            return "--to takes zd, zdb, non or xml, not '" + value + "'";
     } else if (name == "-o" || name == "--output") {
         if (value.empty())
             return name + " needs a file or folder name";

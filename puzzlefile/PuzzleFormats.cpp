@@ -1,11 +1,13 @@
 #include "PuzzleFormats.h"
 
 #include "BinaryPuzzleFormat.h"
+#include "ColourNonFormat.h"
 #include "NinPuzzleFormat.h"
 #include "NonPuzzleFormat.h"
 #include "PuzzleFileBytes.h"
 #include "TextPuzzleFormat.h"
 #include "TournamentPuzzleFormat.h"
+#include "XmlPuzzleFormat.h"
 
 #include <cctype>
 #include <filesystem>
@@ -14,8 +16,9 @@ namespace zd {
 
 namespace {
 
-constexpr PuzzleFormat allFormats[] = { PuzzleFormat::Text, PuzzleFormat::Binary, PuzzleFormat::Non,
-                                        PuzzleFormat::Nin, PuzzleFormat::Tournament };
+constexpr PuzzleFormat allFormats[]
+    = { PuzzleFormat::Text, PuzzleFormat::Binary,     PuzzleFormat::Non,
+        PuzzleFormat::Nin,  PuzzleFormat::Tournament, PuzzleFormat::Xml };
 
 // "path:LINE: what" from a reader's "line N: what"; the binary reader's
 // "byte N: what" keeps its own wording after "path: ".
@@ -63,6 +66,74 @@ std::vector<PuzzleEntry> tournamentEntries(std::string_view content, const std::
     return entries;
 }
 
+// A puzzle read with its palette; one of one colour goes the black-and-white way.
+PuzzleEntry colourEntry(const std::string &name, ColourPuzzle puzzle, std::vector<std::string> goal)
+{
+    PuzzleEntry entry;
+    entry.name = name;
+    entry.isColour = !puzzle.usesOneColour();
+    if (!entry.isColour) {
+        entry.clues = puzzle.blackAndWhiteClues();
+        for (std::string &row : goal)
+            for (char &cell : row)
+                cell = cell == '.' ? '.' : '#';
+    }
+    entry.goal = std::move(goal);
+    entry.colour = std::move(puzzle);
+    return entry;
+}
+
+std::vector<PuzzleEntry> xmlEntries(std::string_view content, const std::string &path)
+{
+    std::vector<XmlPuzzle> puzzles = parseXmlPuzzles(content);
+    std::vector<PuzzleEntry> entries;
+    for (size_t i = 0; i < puzzles.size(); ++i) {
+        const std::string name = puzzles.size() > 1 ? path + "#" + std::to_string(i + 1) : path;
+        if (puzzles[i].error.failed())
+            entries.push_back(failedEntry(name, fileMessage(path, puzzles[i].error)));
+        else
+            entries.push_back(
+                colourEntry(name, std::move(puzzles[i].puzzle), std::move(puzzles[i].goal)));
+    }
+    return entries;
+}
+
+// The puzzle with a palette for the colour writers: its own, or black on
+// white for a black-and-white one.
+ColourPuzzle paletteOf(const PuzzleEntry &entry, std::vector<std::string> &goal)
+{
+    goal = entry.goal;
+    if (entry.isColour)
+        return entry.colour;
+    ColourPuzzle puzzle = entry.colour;
+    if (puzzle.palette.size() < 2) {
+        puzzle.palette = { { "white", '.', 0xFFFFFF }, { "black", 'X', 0x000000 } };
+        puzzle.rows = entry.clues.rows;
+        puzzle.columns = entry.clues.columns;
+        const auto convert = [](const std::vector<std::vector<int>> &lines) {
+            std::vector<ColourLineClues> converted;
+            for (const std::vector<int> &line : lines) {
+                converted.emplace_back();
+                for (int value : line)
+                    if (value > 0)
+                        converted.back().push_back({ value, 1 });
+            }
+            return converted;
+        };
+        puzzle.rowClues = convert(entry.clues.rowClues);
+        puzzle.columnClues = convert(entry.clues.columnClues);
+    }
+    // The one colour the clues use (the first after the background when none).
+    int used = 1;
+    for (const ColourLineClues &line : puzzle.rowClues)
+        if (!line.empty())
+            used = line.front().colour;
+    for (std::string &row : goal)
+        for (char &cell : row)
+            cell = cell == '#' ? puzzle.palette[used].symbol : '.';
+    return puzzle;
+}
+
 } // namespace
 
 const char *puzzleFormatName(PuzzleFormat format)
@@ -78,6 +149,8 @@ const char *puzzleFormatName(PuzzleFormat format)
         return "nin";
     case PuzzleFormat::Tournament:
         return "tcga";
+    case PuzzleFormat::Xml:
+        return "xml";
     }
     return "?";
 }
@@ -126,6 +199,13 @@ std::vector<PuzzleEntry> parsePuzzleContent(std::string_view content, PuzzleForm
         error = parseNinPuzzle(content, clues);
         return { singleEntry(path, error, std::move(clues)) };
     case PuzzleFormat::Non: {
+        if (isColourNonContent(content)) {
+            ColourNonPuzzle puzzle;
+            error = parseColourNonPuzzle(content, puzzle);
+            if (error.failed())
+                return { failedEntry(path, fileMessage(path, error)) };
+            return { colourEntry(path, std::move(puzzle.puzzle), std::move(puzzle.goal)) };
+        }
         NonPuzzle puzzle;
         error = parseNonPuzzle(content, puzzle);
         PuzzleEntry entry = singleEntry(path, error, std::move(puzzle.clues));
@@ -138,21 +218,50 @@ std::vector<PuzzleEntry> parsePuzzleContent(std::string_view content, PuzzleForm
     }
     case PuzzleFormat::Tournament:
         return tournamentEntries(content, path);
+    case PuzzleFormat::Xml:
+        return xmlEntries(content, path);
     }
     return { failedEntry(path, path + ": unknown format") };
 }
 
-std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat format)
+std::vector<PuzzleEntry> readPuzzleFile(const std::string &path, PuzzleFormat format,
+                                        ColourPuzzles colour)
 {
     std::string content;
     if (std::string error = readPuzzleFileBytes(path, maxPuzzleFileBytes, content); !error.empty())
         return { failedEntry(path, std::move(error)) };
-    return parsePuzzleContent(content, format, path);
+    std::vector<PuzzleEntry> entries = parsePuzzleContent(content, format, path);
+    if (colour == ColourPuzzles::Refused)
+        for (PuzzleEntry &entry : entries)
+            if (entry.isColour)
+                entry = failedEntry(entry.name,
+                                    path
+                                        + ": a puzzle of several colours, which "
+                                          "is read only where colours are shown");
+    return entries;
 }
 
 bool writePuzzleContent(const PuzzleEntry &entry, PuzzleFormat format, std::string &content,
                         std::string &error)
 {
+    const bool colourFormat = format == PuzzleFormat::Xml || format == PuzzleFormat::Non;
+    if (entry.isColour && !colourFormat) {
+        error = std::string("a colour puzzle cannot be written in the black-and-white ")
+            + puzzleFormatName(format) + " format; use xml or non";
+        return false;
+    }
+    if (colourFormat && (entry.isColour || format == PuzzleFormat::Xml)) {
+        std::vector<std::string> goal;
+        const ColourPuzzle puzzle = paletteOf(entry, goal);
+        if (puzzle.rows <= 0 || puzzle.columns <= 0) {
+            error = std::string("the ") + puzzleFormatName(format)
+                + " format has no puzzle without rows or columns";
+            return false;
+        }
+        content = format == PuzzleFormat::Xml ? formatXmlPuzzle(puzzle, goal)
+                                              : formatColourNonPuzzle(puzzle, goal);
+        return true;
+    }
     switch (format) {
     case PuzzleFormat::Text:
         content = formatTextPuzzle(entry.clues);
@@ -168,6 +277,7 @@ bool writePuzzleContent(const PuzzleEntry &entry, PuzzleFormat format, std::stri
         return formatBinaryPuzzle(entry.clues, content, error);
     case PuzzleFormat::Nin:
     case PuzzleFormat::Tournament:
+    case PuzzleFormat::Xml:
         break;
     }
     error = std::string("puzzles cannot be written in the ") + puzzleFormatName(format) + " format";

@@ -44,7 +44,7 @@ TEST(ToolOptions, RejectsBadCommandLinesWithAReason)
         { { "a.zd", "--threads=65" }, "--threads takes" },
         { { "a.zd", "--threads", "two" }, "--threads takes" },
         { { "a.zd", "--format", "txt" }, "--format takes one of zd, zdb, non, nin, tcga" },
-        { { "a.zd", "--to", "nin" }, "--to takes zd, zdb or non" },
+        { { "a.zd", "--to", "nin" }, "--to takes zd, zdb, non or xml" },
         { { "a.zd", "--to", "non", "--json" }, "--json does not go with --to" },
         { { "a.zd", "--ambiguous", "--to", "zd" }, "--ambiguous goes with the complete solver" },
         { { "a.zd", "--make-unique", "--method", "line" }, "--make-unique goes with the complete" },

@@ -1,5 +1,5 @@
 // libFuzzer harness for one puzzle reader, chosen at build time by
-// ZD_FUZZ_FORMAT ("zd", "zdb", "non", "nin" or "tcga"). Every input must give
+// ZD_FUZZ_FORMAT ("zd", "zdb", "non", "nin", "tcga" or "xml"). Every input must give
 // either a message that names the file or clues within the format's and the
 // model's limits; clues the format can write must read back unchanged.
 #include "CMalovanaKrizovka.h"
@@ -61,6 +61,27 @@ void checkRoundTrip(const PuzzleEntry &entry, PuzzleFormat format)
     FUZZ_CHECK(again[0].clues.rowClues == entry.clues.rowClues
                    && again[0].clues.columnClues == entry.clues.columnClues,
                "written puzzle reads back with other clues");
+    FUZZ_CHECK(!entry.isColour || again[0].colour == entry.colour,
+               "written colour puzzle reads back otherwise");
+}
+
+// A colour puzzle holds only clues of its palette's colours, within its size.
+void checkColour(const PuzzleEntry &entry)
+{
+    if (!entry.isColour)
+        return;
+    const ColourPuzzle &puzzle = entry.colour;
+    FUZZ_CHECK(puzzle.rows > 0 && puzzle.columns > 0, "a colour puzzle without lines");
+    FUZZ_CHECK(puzzle.palette.size() >= 3 && puzzle.palette.size() <= maxColours, "palette size");
+    FUZZ_CHECK(puzzle.rowClues.size() == static_cast<size_t>(puzzle.rows)
+                   && puzzle.columnClues.size() == static_cast<size_t>(puzzle.columns),
+               "colour lines");
+    for (const auto *lines : { &puzzle.rowClues, &puzzle.columnClues })
+        for (const ColourLineClues &line : *lines)
+            for (const ColourClue &clue : line)
+                FUZZ_CHECK(clue.length >= 1 && clue.length <= maxClueValue && clue.colour >= 1
+                               && clue.colour < static_cast<int>(puzzle.palette.size()),
+                           "a colour clue out of range");
 }
 
 } // namespace
@@ -75,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             continue;
         }
         checkClues(entry.clues);
+        checkColour(entry);
         checkModel(entry.clues);
         checkRoundTrip(entry, format);
     }
