@@ -77,9 +77,11 @@ Formats (by extension, or all files with --format):
   nin   "W H", then the row clue lines, then the column clue lines
   tcga  tournament batch: a line "$N", then 25 column and 25 row clue lines
         of a 25x25 puzzle, tab-separated, and so on; puzzle N is FILE#N
-  pbm   a black-and-white picture (PBM, P1 or P4): the puzzle is its clues,
-        one pixel a cell, black filled, and --to non keeps it as the goal.
-        Read when named, not from folders, and not with --format
+  pbm   a black-and-white picture (P1 or P4): the puzzle is its clues, one
+        pixel a cell, black filled; --to non keeps the picture as the goal
+  png   the same from a PNG picture: a pixel darker than half grey and at
+        least half opaque is filled. Pictures are read when named, not from
+        folders, and not with --format
 Only regular files of at most 256 MB are read (no pipes or devices); a line
 holds at most (cells + 1) / 2 clues; a tournament file at most 65536 puzzles.
 

@@ -98,8 +98,13 @@ int solveAll(const ToolOptions &options, const std::vector<PuzzleEntry> &entries
     if (authoring.any())
         solve = [&, plain = solve](const PuzzleEntry &entry) {
             PuzzleOutcome outcome = plain(entry);
-            authored[static_cast<size_t>(&entry - entries.data())]
-                = authorOutcome(entry, outcome, authoring);
+            AuthoredPuzzle &slot = authored[static_cast<size_t>(&entry - entries.data())];
+            // As for the solve: a failure (out of memory) is this puzzle's, not the run's.
+            try {
+                slot = authorOutcome(entry, outcome, authoring);
+            } catch (const std::exception &failure) {
+                slot.text = std::string("authoring failed: ") + failure.what() + "\n";
+            }
             return outcome;
         };
     const auto deliver = [&](size_t index, PuzzleOutcome &&outcome) {

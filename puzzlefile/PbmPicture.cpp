@@ -86,13 +86,14 @@ ParseError PbmReader::readPlain(int width, int height, std::vector<std::string> 
         std::string row(static_cast<size_t>(width), '.');
         for (int c = 0; c < width; ++c) {
             skipBlanks();
-            const std::string pixel
-                = "pixel " + std::to_string(c + 1) + " of row " + std::to_string(r + 1);
+            const auto pixel = [&] {
+                return "pixel " + std::to_string(c + 1) + " of row " + std::to_string(r + 1);
+            };
             if (pos == content.size())
-                return error("file ends before " + pixel);
+                return error("file ends before " + pixel());
             const char digit = content[pos++];
             if (digit != '0' && digit != '1')
-                return error(pixel + " is '" + std::string(1, digit) + "', not 0 or 1");
+                return error(pixel() + " is '" + std::string(1, digit) + "', not 0 or 1");
             if (digit == '1')
                 row[static_cast<size_t>(c)] = '#';
         }

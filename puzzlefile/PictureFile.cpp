@@ -1,6 +1,7 @@
 #include "PictureFile.h"
 
 #include "PbmPicture.h"
+#include "PngPicture.h"
 #include "PuzzleFileBytes.h"
 
 #include <cctype>
@@ -13,15 +14,27 @@ bool isPicturePath(std::string_view path)
     std::string extension = std::filesystem::path(path).extension().string();
     for (char &c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".pbm";
+    return extension == ".pbm" || extension == ".png";
 }
+
+namespace {
+
+// Told by the content, not the name: a PNG signature, or else PBM.
+ParseError parsePicture(std::string_view content, std::vector<std::string> &picture)
+{
+    if (content.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8))
+        return parsePngPicture(content, picture);
+    return parsePbmPicture(content, picture);
+}
+
+} // namespace
 
 PuzzleEntry parsePictureContent(std::string_view content, const std::string &path)
 {
     PuzzleEntry entry;
     entry.name = path;
     std::vector<std::string> picture;
-    const ParseError error = parsePbmPicture(content, picture);
+    const ParseError error = parsePicture(content, picture);
     if (error.failed()) {
         const std::string &message = error.message;
         const size_t colon = message.find(": ");

@@ -9,8 +9,9 @@
 namespace zd {
 
 // Black-and-white pictures read as puzzles: the clues of the picture, which
-// is kept as the entry's goal. So far the one picture format is PBM
-// (PbmPicture.h), told by the extension ".pbm" in any case.
+// is kept as the entry's goal. The formats are PBM (PbmPicture.h) and PNG
+// (PngPicture.h), told apart by the content; a path names a picture by the
+// extension ".pbm" or ".png" in any case.
 
 bool isPicturePath(std::string_view path);
 

@@ -5,7 +5,7 @@
 # crashes in build-fuzz/fuzz-work/NAME/crashes. Prints the executions and the
 # coverage reached per harness; exits 1 when any harness found a crash.
 #
-#     scripts/fuzz.sh [SECONDS] [NAME...]     NAME: zd zdb non nin tcga pbm solvers
+#     scripts/fuzz.sh [SECONDS] [NAME...]     NAME: zd zdb non nin tcga picture solvers
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +13,7 @@ seconds=${1:-600}
 shift || true
 harnesses=("$@")
 if [ ${#harnesses[@]} -eq 0 ]; then
-    harnesses=(zd zdb non nin tcga pbm solvers)
+    harnesses=(zd zdb non nin tcga picture solvers)
 fi
 build=build-fuzz
 jobs=$(nproc)

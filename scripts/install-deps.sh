@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev libcadical-dev libglpk-dev
+    qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev libcadical-dev libglpk-dev libpng-dev
     clang-format clang-tidy
     xvfb xauth fonts-liberation poppler-utils
     clang libclang-rt-14-dev

@@ -9,13 +9,11 @@ namespace zd {
 
 namespace {
 
-uint8_t opposite(CellState state)
-{
-    return state == CellFilled ? CellEmpty : CellFilled;
-}
-
-// Asks the SAT solver, cell after cell, for a solution that differs from
-// `first` there. `ambiguous` starts with the cells known to differ.
+// Asks the SAT solver for a solution that differs from `first` in some cell
+// not marked yet, and marks every cell where it differs, until there is no
+// such solution. `ambiguous` starts with the cells known to differ. Each
+// answer marks at least one cell, and the last one, a proof that no open
+// cell can differ, settles all the rest at once.
 Verdict markDifferingCells(const PuzzleLines &lines, const CellGrid &first, SolveBudget &budget,
                            std::vector<uint8_t> &ambiguous, int64_t &satCalls)
 {
@@ -30,23 +28,26 @@ Verdict markDifferingCells(const PuzzleLines &lines, const CellGrid &first, Solv
         if (sure[cell] != CellUnknown)
             sat.fix(cell, sure[cell]);
     std::vector<uint8_t> found;
-    for (int cell = 0; cell < lines.cellCount(); ++cell) {
-        if (ambiguous[cell] || sure[cell] != CellUnknown)
-            continue;
+    std::vector<int> flips;
+    for (;;) {
+        flips.clear();
+        for (int cell = 0; cell < lines.cellCount(); ++cell)
+            if (!ambiguous[cell] && sure[cell] == CellUnknown)
+                flips.push_back(first[cell] == CellFilled ? -(cell + 1) : cell + 1);
+        if (flips.empty())
+            break;
         if (budget.exhaustedNow())
             return Verdict::Undecided;
         ++satCalls;
-        const PropagationResult answer = sat.solveWith(cell, opposite(first[cell]), found);
+        const PropagationResult answer = sat.solveWithAny(flips, found);
         if (answer == PropagationResult::Stopped
             || (answer == PropagationResult::Consistent && !gridMatchesClues(lines, found)))
             return Verdict::Undecided;
-        if (answer == PropagationResult::Contradiction) {
-            sat.fix(cell, static_cast<uint8_t>(first[cell]));
-            continue;
-        }
-        for (int other = cell; other < lines.cellCount(); ++other)
-            if (found[other] != first[other])
-                ambiguous[other] = 1;
+        if (answer == PropagationResult::Contradiction)
+            break;
+        for (int cell = 0; cell < lines.cellCount(); ++cell)
+            if (found[cell] != first[cell])
+                ambiguous[cell] = 1;
     }
     return Verdict::Multiple;
 }

@@ -145,18 +145,18 @@ UniquePicture makeUnique(const std::vector<std::string> &picture, const Authorin
         order.push_back(best);
     }
     // Each change undone in turn stays undone when the picture is still
-    // proved unique without it.
+    // proved unique without it. The picture is proved unique after every
+    // step, so a stop here still reports it, with the changes kept so far.
     for (int cell : order) {
         at(current, cell) = toggled(at(current, cell));
         const SolveResult result = judge.solve(current);
-        if (result.verdict == Verdict::Unique)
+        if (result.verdict == Verdict::Unique && !judge.stopped()) {
             changed[static_cast<size_t>(cell)] = 0;
-        else
-            at(current, cell) = toggled(at(current, cell));
-        if (judge.stopped()) {
-            made.problem = "stopped";
-            return made;
+            continue;
         }
+        at(current, cell) = toggled(at(current, cell));
+        if (judge.stopped())
+            break;
     }
     for (int cell = 0; cell < cellCount; ++cell)
         if (changed[static_cast<size_t>(cell)])

@@ -47,7 +47,7 @@ PropagationResult satFindUpToTwoSolutions(const PuzzleLines &lines,
 
 // The encoding above held open for many questions about one puzzle: the SAT
 // solver keeps what it learnt between them, so asking whether some solution
-// has a given cell in a given state costs far less than a fresh solve.
+// has some cells in given states costs far less than a fresh solve.
 class SatPuzzle
 {
 public:
@@ -58,10 +58,13 @@ public:
 
     // Every later solution has `cell` in `state` (CellEmpty or CellFilled).
     void fix(int cell, uint8_t state);
-    // Looks for a solution with `cell` in `state`, besides the fixed cells.
-    // Consistent: found, and `solution` holds it; Contradiction: there is
-    // none; Stopped: the budget ran out, or the SAT solver is not built in.
-    PropagationResult solveWith(int cell, uint8_t state, std::vector<uint8_t> &solution);
+    // Looks for a solution in which at least one of the cell literals holds
+    // (cell + 1: filled, -(cell + 1): empty), besides the fixed cells; the
+    // condition is dropped afterwards. Consistent: found, and `solution`
+    // holds it; Contradiction: there is none; Stopped: the budget ran out,
+    // or the SAT solver is not built in.
+    PropagationResult solveWithAny(const std::vector<int> &literals,
+                                   std::vector<uint8_t> &solution);
 
 private:
     struct Encoding;

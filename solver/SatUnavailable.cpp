@@ -33,7 +33,7 @@ SatPuzzle::~SatPuzzle() = default;
 
 void SatPuzzle::fix(int, uint8_t) { }
 
-PropagationResult SatPuzzle::solveWith(int, uint8_t, std::vector<uint8_t> &)
+PropagationResult SatPuzzle::solveWithAny(const std::vector<int> &, std::vector<uint8_t> &)
 {
     return PropagationResult::Stopped;
 }

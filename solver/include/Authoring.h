@@ -41,11 +41,12 @@ struct Ambiguity
 };
 
 // The cells whose value differs between some two solutions: every cell on
-// which the two solutions the complete solver found disagree, and every other
-// cell for which the SAT solver finds a solution with the opposite value.
-// Each solution found that way marks all the cells where it differs; a cell
-// with no such solution is the same in all of them and is kept fixed for the
-// questions that follow.
+// which the two solutions the complete solver found disagree, then every
+// cell where a further solution differs from the first. The SAT solver is
+// asked, again and again with what it learnt, for a solution that differs
+// from the first in some cell not marked yet (line reasoning and probing
+// settle many cells beforehand); when there is none, the cells left are the
+// same in every solution.
 Ambiguity ambiguousCells(const PuzzleClues &clues, const AuthoringOptions &options = {});
 
 struct CellChange

@@ -1,5 +1,6 @@
 #include "PbmPicture.h"
 #include "PictureFile.h"
+#include "PngPicture.h"
 #include "RandomPicture.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 
 using Picture = std::vector<std::string>;
 
-TEST(PbmReader, ReadsPlainAndPackedPictures)
+TEST(PictureReader, ReadsPlainAndPackedPictures)
 {
     const struct
     {
@@ -39,7 +40,7 @@ TEST(PbmReader, ReadsPlainAndPackedPictures)
     }
 }
 
-TEST(PbmReader, RejectsBadPicturesWithTheLineOrByte)
+TEST(PictureReader, RejectsBadPicturesWithTheLineOrByte)
 {
     const struct
     {
@@ -73,7 +74,7 @@ TEST(PbmReader, RejectsBadPicturesWithTheLineOrByte)
 
 // Random pictures written both ways read back as themselves, and the entry
 // holds their clues and the picture as its goal.
-TEST(PbmReader, RandomPicturesReadBackInBothEncodings)
+TEST(PictureReader, RandomPicturesReadBackInBothEncodings)
 {
     std::mt19937 random(24);
     for (int round = 0; round < 50; ++round) {
@@ -99,6 +100,52 @@ TEST(PbmReader, RandomPicturesReadBackInBothEncodings)
             EXPECT_EQ(entry.goal, picture);
             EXPECT_TRUE(entry.clues.isSolvedBy(gridOfPicture(picture)));
         }
+    }
+}
+
+// Made with zlib by hand: grey 3 x 2 (0, 255, 100 / 200, 0, 128), and
+// 2 x 1 black in RGBA, opaque then transparent.
+const std::string greyPng(
+    "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x03\x00\x00\x00"
+    "\x02\x08\x00\x00\x00\x00\xb8\x1f\x39\xc6\x00\x00\x00\x10\x49\x44\x41\x54\x78\x9c\x63\x60\xf8"
+    "\x9f\xc2\x70\x82\xa1\x01\x00\x0a\xce\x02\xac\xb1\xd8\x6f\x0e\x00\x00\x00\x00\x49\x45\x4e\x44"
+    "\xae\x42\x60\x82",
+    73);
+const std::string alphaPng(
+    "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x02\x00\x00\x00"
+    "\x01\x08\x06\x00\x00\x00\xf4\x22\x7f\x8a\x00\x00\x00\x0f\x49\x44\x41\x54\x78\x9c\x63\x60\x60"
+    "\x60\xf8\x0f\xc4\x0c\x00\x05\x04\x01\x00\xb0\x05\x48\x92\x00\x00\x00\x00\x49\x45\x4e\x44\xae"
+    "\x42\x60\x82",
+    72);
+// The header of a 5000 x 5000 grey picture and an empty first IDAT chunk.
+const std::string hugePngHeader(
+    "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x13\x88\x00\x00\x13"
+    "\x88\x08\x00\x00\x00\x00\x78\xf3\xd8\x17\x00\x00\x00\x00\x49\x44\x41\x54\x35\xaf\x06\x1e",
+    45);
+
+TEST(PictureReader, ReadsPngPicturesDarkAndOpaqueAsFilled)
+{
+    if (!pngPicturesAvailable())
+        GTEST_SKIP() << "built without libpng";
+    const struct
+    {
+        std::string content;
+        Picture picture;
+        const char *error;
+    } cases[] = {
+        { greyPng, { "#.#", ".#." }, "" },
+        { alphaPng, { "#." }, "" },
+        { greyPng.substr(0, 40), {}, "p.png: not a readable PNG picture: " },
+        { hugePngHeader,
+          {},
+          "p.png: not a readable PNG picture: 5000 x 5000 pixels are too many (at most 32767 a "
+          "side, 16777216 in all)" },
+    };
+    for (const auto &test : cases) {
+        const PuzzleEntry entry = parsePictureContent(test.content, "p.png");
+        EXPECT_EQ(entry.error.substr(0, std::string(test.error).size()), test.error);
+        EXPECT_EQ(entry.failed(), *test.error != '\0') << entry.error;
+        EXPECT_EQ(entry.goal, test.picture);
     }
 }
 
