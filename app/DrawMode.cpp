@@ -29,7 +29,7 @@ namespace {
 
 // A check waits this long after the last stroke, so that a quick series of
 // strokes is checked once.
-constexpr int checkDelayMs = 150;
+constexpr int checkDelayMs = 100;
 constexpr int largestNewSide = 1000;
 
 class PictureCommand : public QUndoCommand
