@@ -5,6 +5,7 @@
 #include "SolverTestHelpers.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -187,7 +188,11 @@ TEST(Explanation, StepsReplayFromTheEmptyGridToTheSolutionWithIrredundantPremise
             const Explanation explanation = explainPuzzle(clues);
             SCOPED_TRACE(testing::PrintToString(picture));
             Replay replay(clues);
+            const size_t halfway = explanation.steps.size() / 2;
+            std::optional<Replay> atHalfway;
             for (const ExplanationStep &step : explanation.steps) {
+                if (&step == &explanation.steps[halfway])
+                    atHalfway.emplace(replay);
                 techniques.insert(step.technique);
                 if (step.technique <= Technique::Line) {
                     EXPECT_EQ(step.cells, step.line.cells);
@@ -212,6 +217,22 @@ TEST(Explanation, StepsReplayFromTheEmptyGridToTheSolutionWithIrredundantPremise
                 EXPECT_TRUE(replay.atLineFixpoint());
             }
             grades.insert(explanation.grade);
+            if (!atHalfway)
+                continue;
+            // A hint from halfway: one step, the easiest there, so never
+            // harder than the one the whole trace took (it hands out the
+            // steps a line look finds together, easier ones may be waiting).
+            ExplainOptions hintOptions;
+            hintOptions.known = &atHalfway->grid;
+            hintOptions.maxSteps = 1;
+            const Explanation hint = explainPuzzle(clues, hintOptions);
+            ASSERT_EQ(hint.steps.size(), 1u);
+            EXPECT_LE(hint.steps[0].technique, explanation.steps[halfway].technique);
+            EXPECT_EQ(hint.end,
+                      halfway + 1 == explanation.steps.size() ? explanation.end
+                                                              : ExplanationEnd::Stopped);
+            if (hint.steps[0].technique <= Technique::Line)
+                atHalfway->applyLineStep(hint.steps[0].line);
         }
     }
     EXPECT_EQ(grades.size(), 3u) << "the table no longer yields every grade";
