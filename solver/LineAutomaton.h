@@ -51,6 +51,12 @@ public:
         return connectsWide(from, cell, to);
     }
 
+    // The same for the words `first` to `last` of the sets only; the other
+    // words of the result are cleared. Callers keep to the words where the
+    // states that can still make a placement lie.
+    void advanceWords(const uint64_t *from, uint8_t cell, uint64_t *to, int first, int last) const;
+    void retreatWords(const uint64_t *to, uint8_t cell, uint64_t *from, int first, int last) const;
+
     static bool has(const uint64_t *set, int state)
     {
         return (set[state / 64] >> (state % 64)) & 1;

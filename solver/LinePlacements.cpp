@@ -12,12 +12,33 @@ void LinePlacements::buildForward(const LineAutomaton &lineAutomaton, const uint
     cells = states;
     length = lineLength;
     const auto words = static_cast<size_t>(automaton->words());
-    // Every layer after the first is written whole by `advance`.
+    // Every layer after the first is written whole.
     forward.resize((static_cast<size_t>(length) + 1) * words);
     std::fill_n(forward.begin(), words, 0);
     forward[0] = 1;
-    for (int i = 0; i < length; ++i)
-        automaton->advance(forward.data() + i * words, cells[i], forward.data() + (i + 1) * words);
+    if (words == 1) {
+        for (int i = 0; i < length; ++i)
+            automaton->advance(forward.data() + i, cells[i], forward.data() + i + 1);
+        return;
+    }
+    for (int i = 0; i < length; ++i) {
+        const auto [first, last] = liveWords(i + 1);
+        automaton->advanceWords(forward.data() + i * words, cells[i],
+                                forward.data() + (i + 1) * words, first, last);
+    }
+}
+
+// Before cell `layer` a placement has placed at most `layer` symbols and
+// must leave at most the cells after it for the rest: the words holding the
+// states in between, the only ones either table needs on long lines.
+std::pair<int, int> LinePlacements::liveWords(int layer) const
+{
+    const int final = automaton->finalState();
+    const int lowest = std::max(0, final - (length - layer));
+    const int highest = std::min(final, layer);
+    if (lowest > highest)
+        return { 0, -1 };
+    return { lowest / 64, highest / 64 };
 }
 
 bool LinePlacements::build(const LineAutomaton &lineAutomaton, const uint8_t *states,
@@ -32,9 +53,11 @@ bool LinePlacements::build(const LineAutomaton &lineAutomaton, const uint8_t *st
     uint64_t *last = backward.data() + static_cast<size_t>(length) * words;
     std::fill_n(last, words, 0);
     last[final / 64] = uint64_t(1) << (final % 64);
-    for (int i = length - 1; i >= 0; --i)
-        automaton->retreat(backward.data() + (i + 1) * words, cells[i],
-                           backward.data() + i * words);
+    for (int i = length - 1; i >= 0; --i) {
+        const auto [first, lastWord] = liveWords(i);
+        automaton->retreatWords(backward.data() + (i + 1) * words, cells[i],
+                                backward.data() + i * words, first, lastWord);
+    }
     if (withStarts)
         fillStarts();
     return true;

@@ -3,6 +3,7 @@
 #include "LineAutomaton.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace zd {
@@ -52,6 +53,7 @@ private:
             + static_cast<size_t>(layer) * static_cast<size_t>(automaton->words());
     }
     void fillStarts();
+    std::pair<int, int> liveWords(int layer) const;
 
     const LineAutomaton *automaton = nullptr;
     const uint8_t *cells = nullptr;
