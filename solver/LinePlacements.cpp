@@ -53,10 +53,15 @@ bool LinePlacements::build(const LineAutomaton &lineAutomaton, const uint8_t *st
     uint64_t *last = backward.data() + static_cast<size_t>(length) * words;
     std::fill_n(last, words, 0);
     last[final / 64] = uint64_t(1) << (final % 64);
-    for (int i = length - 1; i >= 0; --i) {
-        const auto [first, lastWord] = liveWords(i);
-        automaton->retreatWords(backward.data() + (i + 1) * words, cells[i],
-                                backward.data() + i * words, first, lastWord);
+    if (words == 1) {
+        for (int i = length - 1; i >= 0; --i)
+            automaton->retreat(backward.data() + i + 1, cells[i], backward.data() + i);
+    } else {
+        for (int i = length - 1; i >= 0; --i) {
+            const auto [first, lastWord] = liveWords(i);
+            automaton->retreatWords(backward.data() + (i + 1) * words, cells[i],
+                                    backward.data() + i * words, first, lastWord);
+        }
     }
     if (withStarts)
         fillStarts();
