@@ -105,7 +105,10 @@ Explanation Explainer::run()
     trace.queueAllLines();
     explanation.end = ExplanationEnd::Stuck;
     while (true) {
-        if (budget.exhausted()) {
+        const bool enoughSteps = options.maxSteps > 0
+            && explanation.steps.size() >= static_cast<size_t>(options.maxSteps)
+            && trace.undecided() > 0;
+        if (enoughSteps || budget.exhausted()) {
             explanation.end = ExplanationEnd::Stopped;
             break;
         }

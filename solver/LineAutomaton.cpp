@@ -1,5 +1,6 @@
 #include "LineAutomaton.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace zd {
@@ -11,30 +12,14 @@ void setBit(std::vector<uint64_t> &set, int bit)
     set[static_cast<size_t>(bit / 64)] |= uint64_t(1) << (bit % 64);
 }
 
-// to = (from & mask) shifted one state up.
-void shiftUpMasked(const uint64_t *from, const uint64_t *mask, int words, uint64_t *to)
-{
-    uint64_t carry = 0;
-    for (int w = 0; w < words; ++w) {
-        const uint64_t bits = from[w] & mask[w];
-        to[w] = (bits << 1) | carry;
-        carry = bits >> 63;
-    }
-}
-
-// to = (from shifted one state down) & mask.
-void shiftDownMasked(const uint64_t *from, const uint64_t *mask, int words, uint64_t *to)
-{
-    for (int w = 0; w < words; ++w) {
-        const uint64_t next = w + 1 < words ? from[w + 1] << 63 : 0;
-        to[w] = ((from[w] >> 1) | next) & mask[w];
-    }
-}
-
 } // namespace
 
 void LineAutomaton::reset(const int *clues, int clueCount)
 {
+    if (!starts.empty() && clueCopy.size() == static_cast<size_t>(clueCount)
+        && std::equal(clueCopy.begin(), clueCopy.end(), clues))
+        return;
+    clueCopy.assign(clues, clues + clueCount);
     starts.assign(static_cast<size_t>(clueCount), 0);
     symbolCount = 0;
     for (int block = 0; block < clueCount; ++block) {
@@ -43,10 +28,9 @@ void LineAutomaton::reset(const int *clues, int clueCount)
     }
     wordCount = symbolCount / 64 + 1;
     const auto words = static_cast<size_t>(wordCount);
-    filledSymbol.assign(words, 0);
-    gapSymbol.assign(words, 0);
-    mayRepeatEmpty.assign(words, 0);
-    scratch.assign(words, 0);
+    std::vector<uint64_t> filledSymbol(words, 0); // bit s: symbol s is a block's cell
+    std::vector<uint64_t> gapSymbol(words, 0); // bit s: symbol s is the empty cell between blocks
+    std::vector<uint64_t> mayRepeatEmpty(words, 0); // bit s: an empty cell may stay in state s
     setBit(mayRepeatEmpty, 0);
     setBit(mayRepeatEmpty, symbolCount);
     for (int block = 0; block < clueCount; ++block) {
@@ -58,47 +42,80 @@ void LineAutomaton::reset(const int *clues, int clueCount)
         for (int s = start; s < start + clues[block]; ++s)
             setBit(filledSymbol, s);
     }
+    moves[0].resize(words);
+    for (size_t w = 0; w < words; ++w)
+        moves[0][w] = filledSymbol[w] | gapSymbol[w];
+    moves[1] = gapSymbol;
+    moves[2] = filledSymbol;
+    stays[0] = mayRepeatEmpty;
+    stays[1] = mayRepeatEmpty;
+    stays[2].assign(words, 0);
+    for (int cell = 0; cell < 3; ++cell) {
+        movesWord[cell] = moves[cell][0];
+        staysWord[cell] = stays[cell][0];
+    }
 }
 
-void LineAutomaton::advance(const uint64_t *from, uint8_t cell, uint64_t *to) const
+void LineAutomaton::advanceWide(const uint64_t *from, uint8_t cell, uint64_t *to) const
 {
-    uint64_t *gapStep = scratch.data();
-    if (cell != 1)
-        shiftUpMasked(from, filledSymbol.data(), wordCount, to);
-    else
-        for (int w = 0; w < wordCount; ++w)
-            to[w] = 0;
-    if (cell == 2)
-        return;
-    shiftUpMasked(from, gapSymbol.data(), wordCount, gapStep);
-    for (int w = 0; w < wordCount; ++w)
-        to[w] |= gapStep[w] | (from[w] & mayRepeatEmpty[w]);
-}
-
-void LineAutomaton::retreat(const uint64_t *to, uint8_t cell, uint64_t *from) const
-{
-    uint64_t *gapStep = scratch.data();
-    if (cell != 1)
-        shiftDownMasked(to, filledSymbol.data(), wordCount, from);
-    else
-        for (int w = 0; w < wordCount; ++w)
-            from[w] = 0;
-    if (cell == 2)
-        return;
-    shiftDownMasked(to, gapSymbol.data(), wordCount, gapStep);
-    for (int w = 0; w < wordCount; ++w)
-        from[w] |= gapStep[w] | (to[w] & mayRepeatEmpty[w]);
-}
-
-bool LineAutomaton::connects(const uint64_t *from, uint8_t cell, const uint64_t *to) const
-{
-    uint64_t *reached = scratch.data();
-    const uint64_t *mask = cell == 2 ? filledSymbol.data() : gapSymbol.data();
-    shiftUpMasked(from, mask, wordCount, reached);
+    const uint64_t *move = moves[cell].data();
+    const uint64_t *stay = stays[cell].data();
+    uint64_t carry = 0;
     for (int w = 0; w < wordCount; ++w) {
-        const uint64_t stay = cell == 1 ? from[w] & mayRepeatEmpty[w] : 0;
-        if ((reached[w] | stay) & to[w])
+        const uint64_t moving = from[w] & move[w];
+        to[w] = (moving << 1) | carry | (from[w] & stay[w]);
+        carry = moving >> 63;
+    }
+}
+
+void LineAutomaton::retreatWide(const uint64_t *to, uint8_t cell, uint64_t *from) const
+{
+    const uint64_t *move = moves[cell].data();
+    const uint64_t *stay = stays[cell].data();
+    for (int w = 0; w < wordCount; ++w) {
+        const uint64_t next = w + 1 < wordCount ? to[w + 1] << 63 : 0;
+        from[w] = (((to[w] >> 1) | next) & move[w]) | (to[w] & stay[w]);
+    }
+}
+
+void LineAutomaton::advanceWords(const uint64_t *from, uint8_t cell, uint64_t *to, int first,
+                                 int last) const
+{
+    const uint64_t *move = moves[cell].data();
+    const uint64_t *stay = stays[cell].data();
+    std::fill(to, to + first, 0);
+    uint64_t carry = first > 0 ? (from[first - 1] & move[first - 1]) >> 63 : 0;
+    for (int w = first; w <= last; ++w) {
+        const uint64_t moving = from[w] & move[w];
+        to[w] = (moving << 1) | carry | (from[w] & stay[w]);
+        carry = moving >> 63;
+    }
+    std::fill(to + last + 1, to + wordCount, 0);
+}
+
+void LineAutomaton::retreatWords(const uint64_t *to, uint8_t cell, uint64_t *from, int first,
+                                 int last) const
+{
+    const uint64_t *move = moves[cell].data();
+    const uint64_t *stay = stays[cell].data();
+    std::fill(from, from + first, 0);
+    for (int w = first; w <= last; ++w) {
+        const uint64_t next = w + 1 < wordCount ? to[w + 1] << 63 : 0;
+        from[w] = (((to[w] >> 1) | next) & move[w]) | (to[w] & stay[w]);
+    }
+    std::fill(from + last + 1, from + wordCount, 0);
+}
+
+bool LineAutomaton::connectsWide(const uint64_t *from, uint8_t cell, const uint64_t *to) const
+{
+    const uint64_t *move = moves[cell].data();
+    const uint64_t *stay = stays[cell].data();
+    uint64_t carry = 0;
+    for (int w = 0; w < wordCount; ++w) {
+        const uint64_t moving = from[w] & move[w];
+        if (((moving << 1) | carry | (from[w] & stay[w])) & to[w])
             return true;
+        carry = moving >> 63;
     }
     return false;
 }

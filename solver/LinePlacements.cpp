@@ -1,67 +1,84 @@
 #include "LinePlacements.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace zd {
 
-const uint64_t *LinePlacements::reachable(int layer) const
+void LinePlacements::buildForward(const LineAutomaton &lineAutomaton, const uint8_t *states,
+                                  int lineLength)
 {
-    return forward.data() + static_cast<size_t>(layer) * static_cast<size_t>(automaton.words());
-}
-
-const uint64_t *LinePlacements::finishing(int layer) const
-{
-    return backward.data() + static_cast<size_t>(layer) * static_cast<size_t>(automaton.words());
-}
-
-bool LinePlacements::build(const int *clues, int clueCount, const uint8_t *states, int lineLength,
-                           bool withStarts)
-{
-    automaton.reset(clues, clueCount);
+    automaton = &lineAutomaton;
     cells = states;
     length = lineLength;
-    const auto words = static_cast<size_t>(automaton.words());
-    const size_t layers = static_cast<size_t>(length) + 1;
-    forward.assign(layers * words, 0);
-    backward.assign(layers * words, 0);
+    const auto words = static_cast<size_t>(automaton->words());
+    // Every layer after the first is written whole.
+    forward.resize((static_cast<size_t>(length) + 1) * words);
+    std::fill_n(forward.begin(), words, 0);
     forward[0] = 1;
-    for (int i = 0; i < length; ++i)
-        automaton.advance(forward.data() + i * words, cells[i], forward.data() + (i + 1) * words);
-    if (!LineAutomaton::has(reachable(length), automaton.finalState()))
-        return false;
-    const int final = automaton.finalState();
-    backward[static_cast<size_t>(length) * words + static_cast<size_t>(final / 64)] = uint64_t(1)
-        << (final % 64);
-    for (int i = length - 1; i >= 0; --i)
-        automaton.retreat(backward.data() + (i + 1) * words, cells[i], backward.data() + i * words);
-    if (withStarts)
-        fillStarts(clues, clueCount);
-    return true;
+    if (words == 1) {
+        for (int i = 0; i < length; ++i)
+            automaton->advance(forward.data() + i, cells[i], forward.data() + i + 1);
+        return;
+    }
+    for (int i = 0; i < length; ++i) {
+        const auto [first, last] = liveWords(i + 1);
+        automaton->advanceWords(forward.data() + i * words, cells[i],
+                                forward.data() + (i + 1) * words, first, last);
+    }
 }
 
-bool LinePlacements::allows(int position, uint8_t state) const
+// Before cell `layer` a placement has placed at most `layer` symbols and
+// must leave at most the cells after it for the rest: the words holding the
+// states in between, the only ones either table needs on long lines.
+std::pair<int, int> LinePlacements::liveWords(int layer) const
 {
-    if (cells[position] != 0 && cells[position] != state)
+    const int final = automaton->finalState();
+    const int lowest = std::max(0, final - (length - layer));
+    const int highest = std::min(final, layer);
+    if (lowest > highest)
+        return { 0, -1 };
+    return { lowest / 64, highest / 64 };
+}
+
+bool LinePlacements::build(const LineAutomaton &lineAutomaton, const uint8_t *states,
+                           int lineLength, bool withStarts)
+{
+    buildForward(lineAutomaton, states, lineLength);
+    const int final = automaton->finalState();
+    if (!LineAutomaton::has(reachable(length), final))
         return false;
-    const auto words = static_cast<size_t>(automaton.words());
-    both.resize(2 * words);
-    for (size_t w = 0; w < words; ++w) {
-        both[w] = reachable(position)[w] & finishing(position)[w];
-        both[words + w] = reachable(position + 1)[w] & finishing(position + 1)[w];
+    const auto words = static_cast<size_t>(automaton->words());
+    backward.resize((static_cast<size_t>(length) + 1) * words);
+    uint64_t *last = backward.data() + static_cast<size_t>(length) * words;
+    std::fill_n(last, words, 0);
+    last[final / 64] = uint64_t(1) << (final % 64);
+    if (words == 1) {
+        for (int i = length - 1; i >= 0; --i)
+            automaton->retreat(backward.data() + i + 1, cells[i], backward.data() + i);
+    } else {
+        for (int i = length - 1; i >= 0; --i) {
+            const auto [first, lastWord] = liveWords(i);
+            automaton->retreatWords(backward.data() + (i + 1) * words, cells[i],
+                                    backward.data() + i * words, first, lastWord);
+        }
     }
-    return automaton.connects(both.data(), state, both.data() + words);
+    if (withStarts)
+        fillStarts();
+    return true;
 }
 
 // Block b starts at cell i when a fitting placement is in the block's first
 // state before cell i and one state further after it. Block b starts after
 // the earliest start of block b - 1 and its gap, and before the latest start
 // of block b + 1, so each search resumes where the last one left off.
-void LinePlacements::fillStarts(const int *clues, int clueCount)
+void LinePlacements::fillStarts()
 {
+    const int clueCount = automaton->blockCount();
     earliest.assign(static_cast<size_t>(clueCount), -1);
     latest.assign(static_cast<size_t>(clueCount), -1);
     const auto startsAt = [&](int block, int i) {
-        const int state = automaton.blockStart(block);
+        const int state = automaton->blockStart(block);
         return cells[i] != 1 && LineAutomaton::has(reachable(i), state)
             && LineAutomaton::has(finishing(i + 1), state + 1);
     };
@@ -70,14 +87,14 @@ void LinePlacements::fillStarts(const int *clues, int clueCount)
         while (first < length && !startsAt(block, first))
             ++first;
         earliest[static_cast<size_t>(block)] = first;
-        first += clues[block] + 1;
+        first += automaton->blockLength(block) + 1;
     }
     int last = length - 1;
     for (int block = clueCount - 1; block >= 0; --block) {
         while (last > 0 && !startsAt(block, last))
             --last;
         latest[static_cast<size_t>(block)] = last;
-        last -= (block > 0 ? clues[block - 1] : 0) + 1;
+        last -= (block > 0 ? automaton->blockLength(block - 1) : 0) + 1;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "LineAutomaton.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace zd {
@@ -14,30 +15,51 @@ namespace zd {
 class LinePlacements
 {
 public:
-    // `states` holds the line (0 unknown, 1 empty, 2 filled). False when no
-    // placement fits; the queries below need a true build (the starts one
-    // `withStarts`).
-    bool build(const int *clues, int clueCount, const uint8_t *states, int length,
+    // `automaton` is the line's (reset for its clues) and `states` holds the
+    // line (0 unknown, 1 empty, 2 filled); both must outlive the queries.
+    // False when no placement fits; the queries below need a true build (the
+    // starts one `withStarts`).
+    bool build(const LineAutomaton &lineAutomaton, const uint8_t *states, int length,
                bool withStarts = true);
+    // Only the states reachable from the left (`reachable`), for every layer
+    // even when no placement fits.
+    void buildForward(const LineAutomaton &lineAutomaton, const uint8_t *states, int length);
 
     // First and last cell where block `block` starts in some fitting placement:
     // its starts in the leftmost and in the rightmost placement.
     int earliestStart(int block) const { return earliest[static_cast<size_t>(block)]; }
     int latestStart(int block) const { return latest[static_cast<size_t>(block)]; }
     // Whether some fitting placement gives cell `position` this state (1 empty, 2 filled).
-    bool allows(int position, uint8_t state) const;
+    bool allows(int position, uint8_t state) const
+    {
+        if (cells[position] != 0 && cells[position] != state)
+            return false;
+        return automaton->connects(reachable(position), state, finishing(position + 1));
+    }
+
+    const LineAutomaton &machine() const { return *automaton; }
+    // States some placement reaches before cell `layer` (0..length), reading
+    // the known cells from the left.
+    const uint64_t *reachable(int layer) const
+    {
+        return forward.data()
+            + static_cast<size_t>(layer) * static_cast<size_t>(automaton->words());
+    }
 
 private:
-    const uint64_t *reachable(int layer) const;
-    const uint64_t *finishing(int layer) const;
-    void fillStarts(const int *clues, int clueCount);
+    const uint64_t *finishing(int layer) const
+    {
+        return backward.data()
+            + static_cast<size_t>(layer) * static_cast<size_t>(automaton->words());
+    }
+    void fillStarts();
+    std::pair<int, int> liveWords(int layer) const;
 
-    LineAutomaton automaton;
+    const LineAutomaton *automaton = nullptr;
     const uint8_t *cells = nullptr;
     int length = 0;
     std::vector<uint64_t> forward; // layer i: states reachable before cell i
     std::vector<uint64_t> backward; // layer i: states that can still finish from cell i
-    mutable std::vector<uint64_t> both; // scratch: forward & backward of two layers
     std::vector<int> earliest;
     std::vector<int> latest;
 };

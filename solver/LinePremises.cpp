@@ -5,38 +5,70 @@
 
 namespace zd {
 
+namespace {
+
+// Whether the set holds a state below `bound` (bound >= 0).
+bool hasStateBelow(const uint64_t *set, size_t words, int bound)
+{
+    const auto full = static_cast<size_t>(bound / 64);
+    for (size_t w = 0; w < std::min(full, words); ++w)
+        if (set[w] != 0)
+            return true;
+    if (full >= words || bound % 64 == 0)
+        return false;
+    return (set[full] & ((uint64_t(1) << (bound % 64)) - 1)) != 0;
+}
+
+} // namespace
+
 bool LinePremises::find(const int *clues, int clueCount, const uint8_t *states, int length,
                         int target, uint8_t follows, std::vector<int> &kept)
 {
+    ownAutomaton.reset(clues, clueCount);
+    own.buildForward(ownAutomaton, states, length);
+    return find(own, states, length, target, follows, kept);
+}
+
+bool LinePremises::find(const LinePlacements &tables, const uint8_t *states, int length, int target,
+                        uint8_t follows, std::vector<int> &kept)
+{
     kept.clear();
-    automaton.reset(clues, clueCount);
+    const LineAutomaton &automaton = tables.machine();
     const auto words = static_cast<size_t>(automaton.words());
     const uint8_t opposite = follows == 1 ? 2 : 1;
     const auto cellAt = [&](int i) {
         return i == target ? opposite : states[i];
     };
-    forward.assign((static_cast<size_t>(length) + 1) * words, 0);
-    forward[0] = 1;
-    for (int i = 0; i < length; ++i)
-        automaton.advance(forward.data() + i * words, cellAt(i), forward.data() + (i + 1) * words);
+    // Layers up to the target's come from the tables; the rest, with the
+    // target set the other way, are computed here.
+    const int shared = target >= 0 ? target : length;
+    forward.resize((static_cast<size_t>(length - shared) + 1) * words);
+    std::copy_n(tables.reachable(shared), words, forward.data());
+    const auto left = [&](int layer) {
+        return layer <= shared ? tables.reachable(layer)
+                               : forward.data() + static_cast<size_t>(layer - shared) * words;
+    };
+    for (int i = shared; i < length; ++i)
+        automaton.advance(forward.data() + static_cast<size_t>(i - shared) * words, cellAt(i),
+                          forward.data() + static_cast<size_t>(i - shared + 1) * words);
     const int final = automaton.finalState();
-    if (LineAutomaton::has(forward.data() + static_cast<size_t>(length) * words, final))
+    if (LineAutomaton::has(left(length), final))
         return false;
 
     finishing.assign(words, 0);
     finishing[static_cast<size_t>(final / 64)] = uint64_t(1) << (final % 64);
-    widened.assign(words, 0);
-    narrow.assign(words, 0);
+    widened.resize(words);
+    narrow.resize(words);
     for (int i = length - 1; i >= 0; --i) {
         const uint8_t cell = cellAt(i);
-        const uint64_t *left = forward.data() + i * words;
+        const uint64_t *reached = left(i);
         if (i == target || cell == 0) {
             automaton.retreat(finishing.data(), cell, narrow.data());
         } else {
             automaton.retreat(finishing.data(), 0, widened.data());
             bool needed = false;
             for (size_t w = 0; w < words && !needed; ++w)
-                needed = (widened[w] & left[w]) != 0;
+                needed = (widened[w] & reached[w]) != 0;
             if (needed) {
                 kept.push_back(i);
                 automaton.retreat(finishing.data(), cell, narrow.data());
@@ -45,6 +77,11 @@ bool LinePremises::find(const int *clues, int clueCount, const uint8_t *states, 
             }
         }
         finishing.swap(narrow);
+        // Before cell i only states up to i are reachable, whatever the
+        // cells there; when none of them can finish, no cell further left
+        // can open a path, so none is needed.
+        if (!hasStateBelow(finishing.data(), words, i + 1))
+            break;
     }
     std::reverse(kept.begin(), kept.end());
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineAutomaton.h"
+#include "LinePlacements.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,7 +19,10 @@ namespace zd {
 // the states reachable from the left (where every known cell still counts).
 // The cells kept block every path, and each of them is needed even with all
 // others known, so dropping any one lets a placement through. The result is
-// irredundant, not necessarily the smallest. Cost: two table passes.
+// irredundant, not necessarily the smallest. Cost: two table passes, less
+// when the forward tables of the line are at hand: the layers before the
+// cell are the same, and the backward walk stops once no cell further left
+// can open a path.
 class LinePremises
 {
 public:
@@ -30,10 +33,15 @@ public:
     // `kept`, ascending; false (nothing kept) when the state does not follow.
     bool find(const int *clues, int clueCount, const uint8_t *states, int length, int target,
               uint8_t follows, std::vector<int> &kept);
+    // The same from tables built over the line (LinePlacements::build or
+    // buildForward, with any state at `target`).
+    bool find(const LinePlacements &tables, const uint8_t *states, int length, int target,
+              uint8_t follows, std::vector<int> &kept);
 
 private:
-    LineAutomaton automaton;
-    std::vector<uint64_t> forward;
+    LineAutomaton ownAutomaton; // the tables when the caller has none
+    LinePlacements own;
+    std::vector<uint64_t> forward; // layers after the target
     std::vector<uint64_t> finishing;
     std::vector<uint64_t> widened;
     std::vector<uint64_t> narrow;

@@ -5,8 +5,22 @@
 
 namespace zd {
 
+namespace {
+
+std::shared_ptr<const std::vector<LineAutomaton>> automataOf(const PuzzleLines &lines)
+{
+    auto made
+        = std::make_shared<std::vector<LineAutomaton>>(static_cast<size_t>(lines.lineCount()));
+    for (int line = 0; line < lines.lineCount(); ++line)
+        (*made)[static_cast<size_t>(line)].reset(lines.clues(line), lines.clueCount(line));
+    return made;
+}
+
+} // namespace
+
 LineTrace::LineTrace(const PuzzleLines &puzzleLines, std::vector<uint8_t> grid)
     : lines(&puzzleLines)
+    , automata(automataOf(puzzleLines))
     , cells(std::move(grid))
     , unknown(static_cast<int>(std::count(cells.begin(), cells.end(), uint8_t(0))))
     , queuedAt(static_cast<size_t>(puzzleLines.lineCount()), -1)
@@ -79,45 +93,62 @@ int LineTrace::look(int line, int wanted, LineStep &step)
         buffer[static_cast<size_t>(p)] = cells[lines->cellAt(line, p)];
     Found &known = found[static_cast<size_t>(line)];
     if (!known.valid) {
-        known.level = easiestCandidates(line, known.groups);
+        known.level = easiestCandidates(line, known);
         known.valid = true;
     }
     const int level = known.level;
+    if (level != -2 && level != wanted) {
+        if (level > wanted)
+            queue(line, level);
+        return level;
+    }
+    // Found at an earlier look (or by the trace this one was copied from):
+    // the tables are another line's now.
+    if (tablesLine != line || tablesOver != buffer.data()) {
+        placements.build((*automata)[static_cast<size_t>(line)], buffer.data(), length);
+        tablesLine = line;
+        tablesOver = buffer.data();
+    }
     if (level == -2) {
         step = {};
         step.isRow = lines->isRow(line);
         step.index = step.isRow ? line : line - lines->rows();
-        premises.find(lines->clues(line), lines->clueCount(line), buffer.data(), length, -1, 0,
-                      kept);
+        premises.find(placements, buffer.data(), length, -1, 0, kept);
+        step.because.reserve(kept.size());
         for (int p : kept)
             step.because.push_back(fact(lines->cellAt(line, p)));
         return level;
     }
-    if (level > wanted)
-        queue(line, level);
     if (level == wanted)
         for (const Group &group : known.groups)
-            splitByPremises(line, level, group);
+            splitByPremises(line, level, known, group);
     return level;
 }
 
 // The cells of the easiest technique that decides something on the line, in
 // groups: for overlap one per block, for spaces one per gap, for the rest one.
-int LineTrace::easiestCandidates(int line, std::vector<Group> &groups)
+int LineTrace::easiestCandidates(int line, Found &known)
 {
     const int length = lines->lineLength(line);
     const int *clues = lines->clues(line);
     const int blocks = lines->clueCount(line);
+    std::vector<Group> &groups = known.groups;
+    std::vector<std::pair<int, uint8_t>> &candidates = known.cells;
     groups.clear();
-    if (!placements.build(clues, blocks, buffer.data(), length))
+    candidates.clear();
+    tablesLine = line;
+    tablesOver = buffer.data();
+    if (!placements.build((*automata)[static_cast<size_t>(line)], buffer.data(), length))
         return -2;
     const auto collect = [&](int from, int to, uint8_t state, int blockOrGap) {
         Group group;
         group.blockOrGap = blockOrGap;
+        group.begin = candidates.size();
         for (int p = std::max(from, 0); p < std::min(to, length); ++p)
             if (buffer[static_cast<size_t>(p)] == 0)
-                group.cells.emplace_back(p, state);
-        if (group.cells.empty())
+                candidates.emplace_back(p, state);
+        group.end = candidates.size();
+        if (group.begin == group.end)
             return;
         if (blockOrGap >= 0 && state == CellFilled) {
             group.earliest = placements.earliestStart(blockOrGap);
@@ -126,7 +157,7 @@ int LineTrace::easiestCandidates(int line, std::vector<Group> &groups)
             group.earliest = blockOrGap < blocks ? placements.earliestStart(blockOrGap) : -1;
             group.latest = blockOrGap > 0 ? placements.latestStart(blockOrGap - 1) : -1;
         }
-        groups.push_back(std::move(group));
+        groups.push_back(group);
     };
     for (int b = 0; b < blocks; ++b)
         collect(placements.latestStart(b), placements.earliestStart(b) + clues[b], CellFilled, b);
@@ -139,30 +170,32 @@ int LineTrace::easiestCandidates(int line, std::vector<Group> &groups)
     }
     if (!groups.empty())
         return 1;
-    Group group;
     for (int p = 0; p < length; ++p) {
         if (buffer[static_cast<size_t>(p)] != 0)
             continue;
         if (!placements.allows(p, CellEmpty))
-            group.cells.emplace_back(p, CellFilled);
+            candidates.emplace_back(p, CellFilled);
         else if (!placements.allows(p, CellFilled))
-            group.cells.emplace_back(p, CellEmpty);
+            candidates.emplace_back(p, CellEmpty);
     }
-    if (group.cells.empty())
+    if (candidates.empty())
         return -1;
-    groups.push_back(std::move(group));
+    Group group;
+    group.end = candidates.size();
+    groups.push_back(group);
     return 2;
 }
 
 // Steps of one group, each with the premises of its first cell and every
 // other cell of the group that follows from them alone: a step whose premises
 // are all needed. Cells that need more wait for the next step.
-void LineTrace::splitByPremises(int line, int level, Group group)
+void LineTrace::splitByPremises(int line, int level, const Found &known, const Group &group)
 {
     const int length = lines->lineLength(line);
-    const int *clues = lines->clues(line);
-    const int blocks = lines->clueCount(line);
-    while (!group.cells.empty()) {
+    const LineAutomaton &automaton = (*automata)[static_cast<size_t>(line)];
+    pending.assign(known.cells.begin() + static_cast<std::ptrdiff_t>(group.begin),
+                   known.cells.begin() + static_cast<std::ptrdiff_t>(group.end));
+    while (!pending.empty()) {
         LineStep step;
         step.technique = static_cast<Technique>(level);
         step.isRow = lines->isRow(line);
@@ -170,20 +203,23 @@ void LineTrace::splitByPremises(int line, int level, Group group)
         step.block = group.blockOrGap;
         step.earliest = group.earliest;
         step.latest = group.latest;
-        const auto [first, firstState] = group.cells.front();
-        premises.find(clues, blocks, buffer.data(), length, first, firstState, kept);
+        const auto [first, firstState] = pending.front();
+        premises.find(placements, buffer.data(), length, first, firstState, kept);
         premiseLine.assign(static_cast<size_t>(length), 0);
+        step.because.reserve(kept.size());
         for (int p : kept) {
             premiseLine[static_cast<size_t>(p)] = buffer[static_cast<size_t>(p)];
             step.because.push_back(fact(lines->cellAt(line, p)));
         }
-        const bool several = group.cells.size() > 1;
+        const bool several = pending.size() > 1;
         if (several)
-            placements.build(clues, blocks, premiseLine.data(), length, false);
-        std::vector<std::pair<int, uint8_t>> later;
-        for (size_t i = 0; i < group.cells.size(); ++i) {
-            const auto [position, state] = group.cells[i];
-            if (i > 0 && placements.allows(position, state == CellEmpty ? CellFilled : CellEmpty)) {
+            premiseTables.build(automaton, premiseLine.data(), length, false);
+        later.clear();
+        step.cells.reserve(pending.size());
+        for (size_t i = 0; i < pending.size(); ++i) {
+            const auto [position, state] = pending[i];
+            if (i > 0
+                && premiseTables.allows(position, state == CellEmpty ? CellFilled : CellEmpty)) {
                 later.emplace_back(position, state);
                 continue;
             }
@@ -192,7 +228,7 @@ void LineTrace::splitByPremises(int line, int level, Group group)
             step.cells.push_back(cell);
         }
         ready.push_back(std::move(step));
-        group.cells = std::move(later);
+        pending.swap(later);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -43,27 +44,37 @@ private:
     // The easiest step on the line (its level) or -1; `step` gets it when its
     // level is `wanted`. A conflict comes back as level -2.
     int look(int line, int wanted, LineStep &step);
-    // Undecided cells one technique decides together: (position, state).
+    // Undecided cells one technique decides together: a range of the
+    // found cells.
     struct Group
     {
-        std::vector<std::pair<int, uint8_t>> cells;
+        size_t begin = 0;
+        size_t end = 0;
         int blockOrGap = -1;
         int earliest = -1;
         int latest = -1;
     };
-    int easiestCandidates(int line, std::vector<Group> &groups);
-    void splitByPremises(int line, int level, Group group);
+    struct Found;
+    int easiestCandidates(int line, Found &known);
+    void splitByPremises(int line, int level, const Found &known, const Group &group);
 
     const PuzzleLines *lines;
+    // Each line's automaton, made once and shared by the copies.
+    std::shared_ptr<const std::vector<LineAutomaton>> automata;
     std::vector<uint8_t> cells;
     int unknown = 0;
     std::deque<int> waiting[levels];
     std::vector<int8_t> queuedAt; // per line: its queue, or -1
-    LinePlacements placements;
+    LinePlacements placements; // of line `tablesLine`, read from `tablesOver`
+    int tablesLine = -1;
+    const uint8_t *tablesOver = nullptr;
+    LinePlacements premiseTables; // over `premiseLine`
     LinePremises premises;
     std::vector<uint8_t> buffer;
     std::vector<uint8_t> premiseLine;
     std::vector<int> kept;
+    std::vector<std::pair<int, uint8_t>> pending; // splitByPremises: cells still to place
+    std::vector<std::pair<int, uint8_t>> later;
     // Per line, what its last look found, kept until one of its cells changes:
     // a line found to offer only a harder step waits with it in that queue.
     struct Found
@@ -71,6 +82,7 @@ private:
         bool valid = false;
         int level = -1;
         std::vector<Group> groups;
+        std::vector<std::pair<int, uint8_t>> cells; // (position, state), by group
     };
     std::vector<Found> found;
     std::deque<LineStep> ready; // found together, handed out one by one

@@ -70,7 +70,7 @@ enum class ExplanationEnd {
     SeveralSolutions, // logic stops and more than one grid completes it
     NoSolution, // no grid meets the clues (and the given cells)
     Stuck, // logic stops; the complete solver could not say how the rest ends
-    Stopped, // time limit or cancellation
+    Stopped, // time limit, cancellation or the step limit
 };
 
 struct Explanation
@@ -92,6 +92,7 @@ struct ExplainOptions
     // otherwise it is asked when logic stops.
     const SolveResult *solved = nullptr;
     double timeLimitSeconds = 0; // 0: no limit
+    int maxSteps = 0; // stop after this many steps (1: a hint); 0: no limit
     const std::atomic<bool> *cancel = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "SolverTestHelpers.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -167,12 +168,13 @@ const std::vector<std::string> staircase = {
 // replay to them.
 TEST(Explanation, StepsReplayFromTheEmptyGridToTheSolutionWithIrredundantPremises)
 {
-    // The 15x15 seed-78 picture needs a step whose two cases agree; size 0
-    // stands for the staircase.
+    // The 15x15 seed-78 picture needs a step whose two cases agree; the
+    // 6x130 rows take more than one word of automaton states; size 0 stands
+    // for the staircase.
     const Generated table[] = {
         { 5, 5, 0.6, 19, 40 },   { 10, 10, 0.55, 19, 30 }, { 15, 15, 0.5, 19, 20 },
         { 20, 25, 0.5, 19, 10 }, { 8, 30, 0.45, 19, 10 },  { 30, 30, 0.6, 19, 4 },
-        { 15, 15, 0.5, 78, 1 },  { 0, 0, 0, 0, 1 },
+        { 15, 15, 0.5, 78, 1 },  { 6, 130, 0.6, 19, 2 },   { 0, 0, 0, 0, 1 },
     };
     std::set<Grade> grades;
     std::set<Technique> techniques;
@@ -187,7 +189,11 @@ TEST(Explanation, StepsReplayFromTheEmptyGridToTheSolutionWithIrredundantPremise
             const Explanation explanation = explainPuzzle(clues);
             SCOPED_TRACE(testing::PrintToString(picture));
             Replay replay(clues);
+            const size_t halfway = explanation.steps.size() / 2;
+            std::optional<Replay> atHalfway;
             for (const ExplanationStep &step : explanation.steps) {
+                if (&step == &explanation.steps[halfway])
+                    atHalfway.emplace(replay);
                 techniques.insert(step.technique);
                 if (step.technique <= Technique::Line) {
                     EXPECT_EQ(step.cells, step.line.cells);
@@ -212,6 +218,22 @@ TEST(Explanation, StepsReplayFromTheEmptyGridToTheSolutionWithIrredundantPremise
                 EXPECT_TRUE(replay.atLineFixpoint());
             }
             grades.insert(explanation.grade);
+            if (!atHalfway)
+                continue;
+            // A hint from halfway: one step, the easiest there, so never
+            // harder than the one the whole trace took (it hands out the
+            // steps a line look finds together, easier ones may be waiting).
+            ExplainOptions hintOptions;
+            hintOptions.known = &atHalfway->grid;
+            hintOptions.maxSteps = 1;
+            const Explanation hint = explainPuzzle(clues, hintOptions);
+            ASSERT_EQ(hint.steps.size(), 1u);
+            EXPECT_LE(hint.steps[0].technique, explanation.steps[halfway].technique);
+            EXPECT_EQ(hint.end,
+                      halfway + 1 == explanation.steps.size() ? explanation.end
+                                                              : ExplanationEnd::Stopped);
+            if (hint.steps[0].technique <= Technique::Line)
+                atHalfway->applyLineStep(hint.steps[0].line);
         }
     }
     EXPECT_EQ(grades.size(), 3u) << "the table no longer yields every grade";
