@@ -112,22 +112,24 @@ CellGrid ExplanationPanel::shownGrid() const
     return grid;
 }
 
-void ExplanationPanel::requestTrace(const CellGrid &start, std::function<void()> then)
+void ExplanationPanel::requestTrace(const CellGrid &start, std::function<void()> then, int maxSteps)
 {
     emit message(tr("Explaining.."));
     const PuzzleClues clues = document.clues();
-    runner->request([this, clues, start, then](SolveControl &control) -> JobRunner::Finish {
-        ExplainOptions options;
-        options.known = &start;
-        options.cancel = &control.cancel;
-        auto result = std::make_shared<Explanation>(explainPuzzle(clues, options));
-        return [this, result, clues, start, then] {
-            trace = std::move(*result);
-            traceClues = clues;
-            traceStart = start;
-            then();
-        };
-    });
+    runner->request(
+        [this, clues, start, then, maxSteps](SolveControl &control) -> JobRunner::Finish {
+            ExplainOptions options;
+            options.known = &start;
+            options.cancel = &control.cancel;
+            options.maxSteps = maxSteps;
+            auto result = std::make_shared<Explanation>(explainPuzzle(clues, options));
+            return [this, result, clues, start, then, maxSteps] {
+                trace = std::move(*result);
+                traceClues = clues;
+                traceStart = start;
+                then();
+            };
+        });
 }
 
 QString ExplanationPanel::textOf(const ExplanationStep &step) const
@@ -189,41 +191,49 @@ void ExplanationPanel::hint()
 {
     if (beforeHint && beforeHint())
         return;
-    requestTrace(shownGrid(), [this] {
-        if (trace->steps.empty()) {
-            const std::string end = endText(*trace);
-            emit message(end.empty() ? tr("Every cell is decided") : QString::fromStdString(end));
-            return;
-        }
-        // The highlight over the grid as it is: no cell changes.
-        const ExplanationStep &next = trace->steps.front();
-        document.setMarks(flagsOf(next.cells, trace->rows, trace->columns));
-        if (isLineTechnique(next.technique))
-            document.setHighlight(lineOf(next.line),
-                                  flagsOf(next.line.because, trace->rows, trace->columns));
-        else
-            document.setHighlight({});
-        emit message(textOf(next));
-    });
+    requestTrace(
+        shownGrid(),
+        [this] {
+            if (trace->steps.empty()) {
+                const std::string end = endText(*trace);
+                emit message(end.empty() ? tr("Every cell is decided")
+                                         : QString::fromStdString(end));
+                return;
+            }
+            // The highlight over the grid as it is: no cell changes.
+            const ExplanationStep &next = trace->steps.front();
+            document.setMarks(flagsOf(next.cells, trace->rows, trace->columns));
+            if (isLineTechnique(next.technique))
+                document.setHighlight(lineOf(next.line),
+                                      flagsOf(next.line.because, trace->rows, trace->columns));
+            else
+                document.setHighlight({});
+            emit message(textOf(next));
+        },
+        1);
 }
 
 void ExplanationPanel::step()
 {
-    requestTrace(shownGrid(), [this] {
-        if (trace->steps.empty()) {
-            const std::string end = endText(*trace);
-            emit message(end.empty() ? tr("Every cell is decided") : QString::fromStdString(end));
-            return;
-        }
-        const CellGrid after = gridAfterSteps(*trace, traceStart, 1);
-        if (applyGrid)
-            applyGrid(after);
-        else
-            document.showSolverGrid(after);
-        document.setMarks(flagsOf(trace->steps.front().cells, trace->rows, trace->columns));
-        document.setHighlight({});
-        emit message(textOf(trace->steps.front()));
-    });
+    requestTrace(
+        shownGrid(),
+        [this] {
+            if (trace->steps.empty()) {
+                const std::string end = endText(*trace);
+                emit message(end.empty() ? tr("Every cell is decided")
+                                         : QString::fromStdString(end));
+                return;
+            }
+            const CellGrid after = gridAfterSteps(*trace, traceStart, 1);
+            if (applyGrid)
+                applyGrid(after);
+            else
+                document.showSolverGrid(after);
+            document.setMarks(flagsOf(trace->steps.front().cells, trace->rows, trace->columns));
+            document.setHighlight({});
+            emit message(textOf(trace->steps.front()));
+        },
+        1);
 }
 
 void ExplanationPanel::explainCell(int row, int column)
@@ -235,7 +245,7 @@ void ExplanationPanel::explainCell(int row, int column)
                     return static_cast<int>(i);
         return -1;
     };
-    const bool fromEmpty = trace
+    const bool fromEmpty = trace && traceIsWhole
         && std::all_of(traceStart.begin(), traceStart.end(),
                        [](CellState state) { return state == CellUnknown; });
     if (fromEmpty && traceClues.rowClues == document.clues().rowClues

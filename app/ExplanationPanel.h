@@ -61,7 +61,8 @@ private:
     void step();
     void showStep(int index);
     void fillList();
-    void requestTrace(const CellGrid &start, std::function<void()> then);
+    // A trace from `start`, of at most `maxSteps` steps (0: all of them).
+    void requestTrace(const CellGrid &start, std::function<void()> then, int maxSteps = 0);
     void showContextMenu(QPoint at);
     // The grid on screen, rows x columns.
     CellGrid shownGrid() const;
@@ -84,6 +85,7 @@ private:
     std::optional<Explanation> trace;
     PuzzleClues traceClues;
     CellGrid traceStart;
+    bool traceIsWhole = false; // not cut short after the first step (a hint)
 };
 
 // The grid after the first `count` steps, from `start`.
