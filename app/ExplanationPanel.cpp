@@ -112,7 +112,8 @@ CellGrid ExplanationPanel::shownGrid() const
     return grid;
 }
 
-void ExplanationPanel::requestTrace(const CellGrid &start, std::function<void()> then, int maxSteps)
+void ExplanationPanel::requestTrace(const CellGrid &start, const std::function<void()> &then,
+                                    int maxSteps)
 {
     emit message(tr("Explaining.."));
     const PuzzleClues clues = document.clues();
@@ -127,6 +128,7 @@ void ExplanationPanel::requestTrace(const CellGrid &start, std::function<void()>
                 trace = std::move(*result);
                 traceClues = clues;
                 traceStart = start;
+                traceIsWhole = maxSteps == 0;
                 then();
             };
         });

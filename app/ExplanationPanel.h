@@ -62,7 +62,7 @@ private:
     void showStep(int index);
     void fillList();
     // A trace from `start`, of at most `maxSteps` steps (0: all of them).
-    void requestTrace(const CellGrid &start, std::function<void()> then, int maxSteps = 0);
+    void requestTrace(const CellGrid &start, const std::function<void()> &then, int maxSteps = 0);
     void showContextMenu(QPoint at);
     // The grid on screen, rows x columns.
     CellGrid shownGrid() const;
