@@ -38,6 +38,10 @@ public:
     }
 
     const LineAutomaton &machine() const { return *automaton; }
+    // The first and last word of the states a placement can be in before
+    // cell `layer` and still finish (last < first when there are none);
+    // on long lines the tables hold no state outside them.
+    std::pair<int, int> liveWords(int layer) const;
     // States some placement reaches before cell `layer` (0..length), reading
     // the known cells from the left.
     const uint64_t *reachable(int layer) const
@@ -53,7 +57,6 @@ private:
             + static_cast<size_t>(layer) * static_cast<size_t>(automaton->words());
     }
     void fillStarts();
-    std::pair<int, int> liveWords(int layer) const;
 
     const LineAutomaton *automaton = nullptr;
     const uint8_t *cells = nullptr;

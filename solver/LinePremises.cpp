@@ -48,9 +48,23 @@ bool LinePremises::find(const LinePlacements &tables, const uint8_t *states, int
         return layer <= shared ? tables.reachable(layer)
                                : forward.data() + static_cast<size_t>(layer - shared) * words;
     };
+    // Long lines step over the words of live states only, as the tables do.
+    const bool wide = words > 1;
+    const auto advance = [&](const uint64_t *from, uint8_t cell, uint64_t *to, int layer) {
+        if (!wide)
+            return automaton.advance(from, cell, to);
+        const auto [first, last] = tables.liveWords(layer);
+        automaton.advanceWords(from, cell, to, first, last);
+    };
+    const auto retreat = [&](const uint64_t *to, uint8_t cell, uint64_t *from, int layer) {
+        if (!wide)
+            return automaton.retreat(to, cell, from);
+        const auto [first, last] = tables.liveWords(layer);
+        automaton.retreatWords(to, cell, from, first, last);
+    };
     for (int i = shared; i < length; ++i)
-        automaton.advance(forward.data() + static_cast<size_t>(i - shared) * words, cellAt(i),
-                          forward.data() + static_cast<size_t>(i - shared + 1) * words);
+        advance(forward.data() + static_cast<size_t>(i - shared) * words, cellAt(i),
+                forward.data() + static_cast<size_t>(i - shared + 1) * words, i + 1);
     const int final = automaton.finalState();
     if (LineAutomaton::has(left(length), final))
         return false;
@@ -63,15 +77,15 @@ bool LinePremises::find(const LinePlacements &tables, const uint8_t *states, int
         const uint8_t cell = cellAt(i);
         const uint64_t *reached = left(i);
         if (i == target || cell == 0) {
-            automaton.retreat(finishing.data(), cell, narrow.data());
+            retreat(finishing.data(), cell, narrow.data(), i);
         } else {
-            automaton.retreat(finishing.data(), 0, widened.data());
+            retreat(finishing.data(), 0, widened.data(), i);
             bool needed = false;
             for (size_t w = 0; w < words && !needed; ++w)
                 needed = (widened[w] & reached[w]) != 0;
             if (needed) {
                 kept.push_back(i);
-                automaton.retreat(finishing.data(), cell, narrow.data());
+                retreat(finishing.data(), cell, narrow.data(), i);
             } else {
                 narrow.swap(widened);
             }
