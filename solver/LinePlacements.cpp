@@ -32,19 +32,6 @@ void LinePlacements::buildForward(const LineAutomaton &lineAutomaton, const uint
     }
 }
 
-// Before cell `layer` a placement has placed at most `layer` symbols and
-// must leave at most the cells after it for the rest: the words holding the
-// states in between, the only ones either table needs on long lines.
-std::pair<int, int> LinePlacements::liveWords(int layer) const
-{
-    const int final = automaton->finalState();
-    const int lowest = std::max(0, final - (length - layer));
-    const int highest = std::min(final, layer);
-    if (lowest > highest)
-        return { 0, -1 };
-    return { lowest / 64, highest / 64 };
-}
-
 bool LinePlacements::build(const LineAutomaton &lineAutomaton, const uint8_t *states,
                            int lineLength, bool withStarts)
 {
