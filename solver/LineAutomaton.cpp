@@ -83,14 +83,12 @@ void LineAutomaton::advanceWords(const uint64_t *from, uint8_t cell, uint64_t *t
 {
     const uint64_t *move = moves[cell].data();
     const uint64_t *stay = stays[cell].data();
-    std::fill(to, to + first, 0);
     uint64_t carry = first > 0 ? (from[first - 1] & move[first - 1]) >> 63 : 0;
     for (int w = first; w <= last; ++w) {
         const uint64_t moving = from[w] & move[w];
         to[w] = (moving << 1) | carry | (from[w] & stay[w]);
         carry = moving >> 63;
     }
-    std::fill(to + last + 1, to + wordCount, 0);
 }
 
 void LineAutomaton::retreatWords(const uint64_t *to, uint8_t cell, uint64_t *from, int first,
@@ -98,12 +96,10 @@ void LineAutomaton::retreatWords(const uint64_t *to, uint8_t cell, uint64_t *fro
 {
     const uint64_t *move = moves[cell].data();
     const uint64_t *stay = stays[cell].data();
-    std::fill(from, from + first, 0);
     for (int w = first; w <= last; ++w) {
         const uint64_t next = w + 1 < wordCount ? to[w + 1] << 63 : 0;
         from[w] = (((to[w] >> 1) | next) & move[w]) | (to[w] & stay[w]);
     }
-    std::fill(from + last + 1, from + wordCount, 0);
 }
 
 bool LineAutomaton::connectsWide(const uint64_t *from, uint8_t cell, const uint64_t *to) const

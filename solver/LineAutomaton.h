@@ -51,9 +51,10 @@ public:
         return connectsWide(from, cell, to);
     }
 
-    // The same for the words `first` to `last` of the sets only; the other
-    // words of the result are cleared. Callers keep to the words where the
-    // states that can still make a placement lie.
+    // The same for the words `first` to `last` of the result only; the
+    // others are left as they are, and the words of `from` (`to`) one past
+    // either end are read. Callers keep to the words where the states that
+    // can still make a placement lie, and keep the rest cleared.
     void advanceWords(const uint64_t *from, uint8_t cell, uint64_t *to, int first, int last) const;
     void retreatWords(const uint64_t *to, uint8_t cell, uint64_t *from, int first, int last) const;
 

@@ -12,8 +12,12 @@ void LinePlacements::buildForward(const LineAutomaton &lineAutomaton, const uint
     cells = states;
     length = lineLength;
     const auto words = static_cast<size_t>(automaton->words());
-    // Every layer after the first is written whole.
-    forward.resize((static_cast<size_t>(length) + 1) * words);
+    // One word a layer is written whole; longer layers only over their
+    // live words, the rest staying clear.
+    if (words == 1)
+        forward.resize(static_cast<size_t>(length) + 1);
+    else
+        forward.assign((static_cast<size_t>(length) + 1) * words, 0);
     std::fill_n(forward.begin(), words, 0);
     forward[0] = 1;
     if (words == 1) {
@@ -28,19 +32,6 @@ void LinePlacements::buildForward(const LineAutomaton &lineAutomaton, const uint
     }
 }
 
-// Before cell `layer` a placement has placed at most `layer` symbols and
-// must leave at most the cells after it for the rest: the words holding the
-// states in between, the only ones either table needs on long lines.
-std::pair<int, int> LinePlacements::liveWords(int layer) const
-{
-    const int final = automaton->finalState();
-    const int lowest = std::max(0, final - (length - layer));
-    const int highest = std::min(final, layer);
-    if (lowest > highest)
-        return { 0, -1 };
-    return { lowest / 64, highest / 64 };
-}
-
 bool LinePlacements::build(const LineAutomaton &lineAutomaton, const uint8_t *states,
                            int lineLength, bool withStarts)
 {
@@ -49,7 +40,10 @@ bool LinePlacements::build(const LineAutomaton &lineAutomaton, const uint8_t *st
     if (!LineAutomaton::has(reachable(length), final))
         return false;
     const auto words = static_cast<size_t>(automaton->words());
-    backward.resize((static_cast<size_t>(length) + 1) * words);
+    if (words == 1)
+        backward.resize(static_cast<size_t>(length) + 1);
+    else
+        backward.assign((static_cast<size_t>(length) + 1) * words, 0);
     uint64_t *last = backward.data() + static_cast<size_t>(length) * words;
     std::fill_n(last, words, 0);
     last[final / 64] = uint64_t(1) << (final % 64);

@@ -2,6 +2,7 @@
 
 #include "LineAutomaton.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -38,6 +39,19 @@ public:
     }
 
     const LineAutomaton &machine() const { return *automaton; }
+    // The first and last word of the states a placement can be in before
+    // cell `layer` and still finish (last < first when there are none): it
+    // has placed at most `layer` symbols and must place the rest in the
+    // cells after. On long lines the tables hold no state outside them.
+    std::pair<int, int> liveWords(int layer) const
+    {
+        const int final = automaton->finalState();
+        const int lowest = std::max(0, final - (length - layer));
+        const int highest = std::min(final, layer);
+        if (lowest > highest)
+            return { 0, -1 };
+        return { lowest / 64, highest / 64 };
+    }
     // States some placement reaches before cell `layer` (0..length), reading
     // the known cells from the left.
     const uint64_t *reachable(int layer) const
@@ -53,7 +67,6 @@ private:
             + static_cast<size_t>(layer) * static_cast<size_t>(automaton->words());
     }
     void fillStarts();
-    std::pair<int, int> liveWords(int layer) const;
 
     const LineAutomaton *automaton = nullptr;
     const uint8_t *cells = nullptr;

@@ -230,8 +230,7 @@ TEST(Explanation, StepsReplayFromTheEmptyGridToTheSolutionWithIrredundantPremise
             ASSERT_EQ(hint.steps.size(), 1u);
             EXPECT_LE(hint.steps[0].technique, explanation.steps[halfway].technique);
             EXPECT_EQ(hint.end,
-                      halfway + 1 == explanation.steps.size() ? explanation.end
-                                                              : ExplanationEnd::Stopped);
+                      hint.undecided == 0 ? ExplanationEnd::Solved : ExplanationEnd::Stopped);
             if (hint.steps[0].technique <= Technique::Line)
                 atHalfway->applyLineStep(hint.steps[0].line);
         }
