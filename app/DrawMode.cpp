@@ -3,6 +3,7 @@
 #include "Authoring.h"
 #include "CompleteSolver.h"
 #include "Explanation.h"
+#include "GridCommand.h"
 #include "JobRunner.h"
 #include "PictureImport.h"
 #include "PuzzleDocument.h"
@@ -19,7 +20,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QUndoCommand>
 #include <QUndoStack>
 #include <memory>
 
@@ -31,32 +31,6 @@ namespace {
 // strokes is checked once.
 constexpr int checkDelayMs = 100;
 constexpr int largestNewSide = 1000;
-
-class PictureCommand : public QUndoCommand
-{
-public:
-    PictureCommand(const QString &text, CellGrid before, CellGrid after,
-                   std::function<void(const CellGrid &)> show)
-        : QUndoCommand(text)
-        , gridBefore(std::move(before))
-        , gridAfter(std::move(after))
-        , showGrid(std::move(show))
-    { }
-
-    void redo() override
-    {
-        if (!firstRedo)
-            showGrid(gridAfter);
-        firstRedo = false;
-    }
-    void undo() override { showGrid(gridBefore); }
-
-private:
-    CellGrid gridBefore;
-    CellGrid gridAfter;
-    std::function<void(const CellGrid &)> showGrid;
-    bool firstRedo = true;
-};
 
 std::vector<std::string> rowsOf(const CellGrid &cells, int rows, int columns)
 {
@@ -247,7 +221,7 @@ void DrawMode::commit(const CellGrid &before, const CellGrid &after, const QStri
 {
     if (before == after)
         return;
-    document.undoStack()->push(new PictureCommand(what, before, after, [this](const CellGrid &g) {
+    document.undoStack()->push(new GridCommand(what, before, after, [this](const CellGrid &g) {
         showPicture(g);
         checkPicture();
     }));
@@ -332,7 +306,7 @@ void DrawMode::suggestFix()
             const CellGrid after = cellsOf(fix->picture);
             showPicture(after);
             document.undoStack()->push(
-                new PictureCommand(tr("Suggested fix"), before, after, [this](const CellGrid &g) {
+                new GridCommand(tr("Suggested fix"), before, after, [this](const CellGrid &g) {
                     showPicture(g);
                     checkPicture();
                 }));

@@ -189,6 +189,12 @@ void ExplanationPanel::showStep(int index)
     emit message(textOf(shown));
 }
 
+void ExplanationPanel::sayWhyNoStep()
+{
+    const std::string end = endText(*trace);
+    emit message(end.empty() ? tr("Every cell is decided") : QString::fromStdString(end));
+}
+
 void ExplanationPanel::hint()
 {
     if (beforeHint && beforeHint())
@@ -197,9 +203,7 @@ void ExplanationPanel::hint()
         shownGrid(),
         [this] {
             if (trace->steps.empty()) {
-                const std::string end = endText(*trace);
-                emit message(end.empty() ? tr("Every cell is decided")
-                                         : QString::fromStdString(end));
+                sayWhyNoStep();
                 return;
             }
             // The highlight over the grid as it is: no cell changes.
@@ -221,9 +225,7 @@ void ExplanationPanel::step()
         shownGrid(),
         [this] {
             if (trace->steps.empty()) {
-                const std::string end = endText(*trace);
-                emit message(end.empty() ? tr("Every cell is decided")
-                                         : QString::fromStdString(end));
+                sayWhyNoStep();
                 return;
             }
             const CellGrid after = gridAfterSteps(*trace, traceStart, 1);

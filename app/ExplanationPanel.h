@@ -58,6 +58,9 @@ signals:
 private:
     void explain();
     void hint();
+    // A trace from the grid on screen has no step: every cell is decided, or
+    // logic stops (several solutions, none).
+    void sayWhyNoStep();
     void step();
     void showStep(int index);
     void fillList();

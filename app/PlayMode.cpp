@@ -2,6 +2,7 @@
 
 #include "AppFiles.h"
 #include "Authoring.h"
+#include "GridCommand.h"
 #include "JobRunner.h"
 #include "LineClueCheck.h"
 #include "PuzzleDocument.h"
@@ -12,7 +13,6 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QSettings>
-#include <QUndoCommand>
 #include <QUndoStack>
 #include <algorithm>
 #include <cstdlib>
@@ -22,34 +22,6 @@
 namespace zd {
 
 namespace {
-
-// One stroke of the player's, as the cells it changed.
-class StrokeCommand : public QUndoCommand
-{
-public:
-    StrokeCommand(const QString &text, CellGrid before, CellGrid after,
-                  std::function<void(const CellGrid &)> show)
-        : QUndoCommand(text)
-        , gridBefore(std::move(before))
-        , gridAfter(std::move(after))
-        , showGrid(std::move(show))
-    { }
-
-    // The stroke is on screen already when it is pushed.
-    void redo() override
-    {
-        if (!firstRedo)
-            showGrid(gridAfter);
-        firstRedo = false;
-    }
-    void undo() override { showGrid(gridBefore); }
-
-private:
-    CellGrid gridBefore;
-    CellGrid gridAfter;
-    std::function<void(const CellGrid &)> showGrid;
-    bool firstRedo = true;
-};
 
 QSettings settings()
 {
@@ -370,7 +342,7 @@ void PlayMode::commit(const CellGrid &before, const CellGrid &after, const QStri
         return;
     }
     document.setPlayerGrid(after);
-    document.undoStack()->push(new StrokeCommand(
+    document.undoStack()->push(new GridCommand(
         what, before, after, [this](const CellGrid &grid) { setPlayerCells(grid); }));
     gridChanged();
 }
