@@ -1,4 +1,5 @@
 #include "ColourSearch.h"
+#include "SatBudget.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
@@ -10,21 +11,6 @@
 namespace zd {
 
 namespace {
-
-constexpr int literalTrue = INT_MAX;
-constexpr int literalFalse = -INT_MAX;
-
-class BudgetTerminator : public CaDiCaL::Terminator
-{
-public:
-    explicit BudgetTerminator(SolveBudget &solveBudget)
-        : budget(solveBudget)
-    { }
-    bool terminate() override { return budget.exhaustedNow(); }
-
-private:
-    SolveBudget &budget;
-};
 
 class ColourEncoder
 {

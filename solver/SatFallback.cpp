@@ -2,6 +2,7 @@
 
 #include "BlockRanges.h"
 #include "CellState.h"
+#include "SatBudget.h"
 #include "SolveBudget.h"
 
 #include <algorithm>
@@ -13,21 +14,6 @@
 namespace zd {
 
 namespace {
-
-constexpr int literalTrue = INT_MAX;
-constexpr int literalFalse = -INT_MAX;
-
-class BudgetTerminator : public CaDiCaL::Terminator
-{
-public:
-    explicit BudgetTerminator(SolveBudget &solveBudget)
-        : budget(solveBudget)
-    { }
-    bool terminate() override { return budget.exhaustedNow(); }
-
-private:
-    SolveBudget &budget;
-};
 
 class LineEncoder
 {
