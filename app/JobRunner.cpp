@@ -151,7 +151,7 @@ void JobRunner::reportProgress()
         return;
     const SolveControl &control = current->control;
     emit progressed(control.decidedCells.load(), control.totalCells.load(),
-                    control.searchNodes.load());
+                    control.searchNodes.load(), control.workDone.load());
 }
 
 } // namespace zd

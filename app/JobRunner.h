@@ -21,6 +21,7 @@ struct SolveControl
     std::atomic<int> decidedCells { 0 };
     std::atomic<int> totalCells { 0 };
     std::atomic<int64_t> searchNodes { 0 };
+    std::atomic<int64_t> workDone { 0 }; // moves in every phase of a solve
 
     bool cancelled() const { return cancel.load(std::memory_order_relaxed); }
 };
@@ -64,7 +65,7 @@ public:
 signals:
     void runningChanged(bool running);
     // The running job's progress, a few times a second.
-    void progressed(int decidedCells, int totalCells, qint64 searchNodes);
+    void progressed(int decidedCells, int totalCells, qint64 searchNodes, qint64 workDone);
     // After the job's result was handed to the GUI thread (`cancelled`: it was
     // asked to stop first), or after it failed with `error`.
     void finished(bool cancelled);

@@ -77,7 +77,7 @@ private:
     void showOtherSolution();
     void cancelSolve();
     void showCompleteSolveResult(const zd::SolveResult &result);
-    void showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes);
+    void showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes, qint64 workDone);
     void setSolving(bool solving);
     void showJobFailure(const QString &error);
     void forgetSolutions();

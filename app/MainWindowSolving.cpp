@@ -134,14 +134,18 @@ void MainWindow::setSolving(bool solving)
     progressLabel->setVisible(solving);
 }
 
-void MainWindow::showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes)
+void MainWindow::showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes,
+                                   qint64 workDone)
 {
-    // The time moves even while a phase reports nothing new.
+    // The time moves even while a phase reports nothing new, and the steps
+    // count every line, probe, node and SAT check, so they move in every phase.
     const qint64 seconds = solveClock.elapsed() / 1000;
     QString text = tr("%1:%2, ").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'))
         + tr("%1 of %2 cells decided").arg(decidedCells).arg(totalCells);
     if (searchNodes > 0)
         text += tr(", %1 search nodes").arg(searchNodes);
+    if (workDone > 0)
+        text += tr(", %1 steps").arg(workDone);
     progressLabel->setText(text);
 }
 

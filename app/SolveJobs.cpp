@@ -40,6 +40,7 @@ void afterLine(CMalovanaKrizovka *model, int, int, int)
 {
     if (lineSolve.control->cancelled())
         throw StopRequested {};
+    ++lineSolve.control->workDone;
     const Clock::time_point now = Clock::now();
     if (now < lineSolve.nextCount)
         return;
@@ -54,6 +55,7 @@ std::optional<int> solveLinesStoppably(CMalovanaKrizovka &model, SolveControl &c
     control.totalCells = static_cast<int>(std::max<int>(model.rowCount(), 0)
                                           * std::max<int>(model.columnCount(), 0));
     control.decidedCells = 0;
+    control.workDone = 0;
     lineSolve = { &control, Clock::now() + countInterval };
     try {
         return model.solve(afterLine, 0);
@@ -70,6 +72,7 @@ SolveResult solveCompletelyStoppably(const PuzzleClues &clues, SolveControl &con
         control.decidedCells = progress.decidedCells;
         control.totalCells = progress.totalCells;
         control.searchNodes = progress.searchNodes;
+        control.workDone = progress.workDone;
     };
     return solveCompletely(clues, options);
 }

@@ -32,13 +32,20 @@ public:
     {
         if (stopped)
             return true;
+        ++progress.workDone;
         if (++workSinceCheck < checkInterval)
             return false;
         return checkNow();
     }
     // The same, reading the clock at once: for callers whose units of work
     // are large or uneven (the SAT solver asks between its own steps).
-    bool exhaustedNow() { return stopped || checkNow(); }
+    bool exhaustedNow()
+    {
+        if (stopped)
+            return true;
+        ++progress.workDone;
+        return checkNow();
+    }
     // Seconds until the time limit; a very large number without one.
     double secondsLeft() const;
     double elapsedSeconds() const;

@@ -35,6 +35,9 @@ struct SolveProgress
     int decidedCells = 0;
     int totalCells = 0;
     int64_t searchNodes = 0;
+    // Every unit of work so far (line solves, probes, search nodes, the SAT
+    // solver's checks): it moves in every phase, even when no cell is decided.
+    int64_t workDone = 0;
 };
 
 // What finishes a puzzle that search hands over (ConflictSearch.h, SatFallback.h).

@@ -129,4 +129,23 @@ TEST(SatFallback, SolutionsAgreeWithEnumerationOfSmallPuzzles)
     }
 }
 
+// The window's progress counter moves while CaDiCaL works only if the
+// solver's checks between its steps are counted as work.
+TEST(SatFallback, TheSolversChecksCountAsWork)
+{
+    if (!satFallbackAvailable())
+        GTEST_SKIP() << "built without CaDiCaL";
+    std::mt19937 random(11);
+    const PuzzleClues clues = PuzzleClues::fromPicture(randomPicture(25, 25, 0.5, random));
+    PuzzleLines lines;
+    ASSERT_EQ(lines.readFrom(clues), "");
+    const SolveOptions options;
+    SolveBudget budget(options);
+    std::vector<std::vector<uint8_t>> solutions;
+    ASSERT_EQ(satFindUpToTwoSolutions(lines, std::vector<uint8_t>(lines.cellCount(), CellUnknown),
+                                      budget, solutions),
+              PropagationResult::Consistent);
+    EXPECT_GT(budget.progress.workDone, 1);
+}
+
 } // namespace
