@@ -59,9 +59,31 @@ void zdWidget::updateLayout()
     resize(zd::drawingSizeOf(geometry));
 }
 
+namespace {
+
+// The caption's base line and the strip above the clues kept free for it.
+constexpr int captionBaseLine = 20;
+constexpr int captionStripHeight = captionBaseLine + 8;
+
+} // namespace
+
 zd::GridGeometry zdWidget::geometryAt(int cellSize) const
 {
-    return zd::gridGeometryOf(zd::ModelPuzzleView(model()), cellSize, readable);
+    zd::GridGeometry geometry
+        = zd::gridGeometryOf(zd::ModelPuzzleView(model()), cellSize, readable);
+    // The two-cells-per-clue bands leave their top left corner free for the
+    // caption; the readable bands and small cells do not, so the caption
+    // gets a strip of its own there instead of covering clues or cells.
+    if (hasCaption() && (readable || !zd::drawsClueNumbers(cellSize)))
+        geometry.gridTop += captionStripHeight;
+    return geometry;
+}
+
+QString zdWidget::caption() const
+{
+    // The path is stored as the file system gave it; decode it the same way so
+    // that names with non-ASCII letters show as they are.
+    return QFile::decodeName(QByteArray(model().filePath()));
 }
 
 QSize zdWidget::sizeAt(int cellSize) const
@@ -231,15 +253,12 @@ void zdWidget::paintOverlays(QPainter &painter, const zd::GridGeometry &geometry
 
 void zdWidget::paintCaption(QPainter &painter)
 {
-    // The path is stored as the file system gave it; decode it the same way so
-    // that names with non-ASCII letters show as they are.
-    const QString caption = QFile::decodeName(QByteArray(model().filePath()));
-    if (caption.isEmpty())
+    if (!hasCaption())
         return;
     QFont font(QStringLiteral("Courier New"), 12);
     font.setWeight(QFont::Bold);
     painter.setFont(font);
-    painter.drawText(QPointF(20, 20), caption);
+    painter.drawText(QPointF(20, captionBaseLine), caption());
 }
 
 void zdWidget::mousePressEvent(QMouseEvent *event)

@@ -131,6 +131,9 @@ protected:
 
 private:
     zd::GridGeometry gridGeometry() const;
+    // The file's path, drawn in the top left corner; empty without one.
+    QString caption() const;
+    bool hasCaption() const { return model().filePath()[0] != '\0'; }
     void paintCaption(QPainter &painter);
     void paintOverlays(QPainter &painter, const zd::GridGeometry &geometry, const QRect &area);
 

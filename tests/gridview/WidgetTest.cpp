@@ -7,6 +7,7 @@
 #include "RecordingPaintDevice.h"
 #include "zdWidget.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <climits>
 
@@ -71,6 +72,8 @@ private slots:
     void cellSizesThatCannotBeDrawnAreKeptInRange();
     void unreadableFileKeepsThePuzzleAndSaysWhy();
     void captionShowsANonAsciiPathAsItIs();
+    void captionKeepsClearOfCluesAndCells_data();
+    void captionKeepsClearOfCluesAndCells();
     void noCaptionWithoutAPathOrInTheViewer();
     void solvedCellsAreWhatIsPainted();
     void rejectedPuzzleReportsFailure();
@@ -138,8 +141,9 @@ void WidgetTest::cellSizesThatCannotBeDrawnAreKeptInRange()
     widget.load(folder.write("ten-by-fifteen.zd", tenByFifteen));
     widget.setCellSize(0);
     QCOMPARE(widget.cellSize(), zdWidget::minCellSize);
-    // No clue numbers at one pixel, so the bands take no room.
-    QCOMPARE(widget.size(), QSize(17, 12));
+    // No clue numbers at one pixel, so the bands take no room; the caption
+    // gets a strip of 28 pixels above the grid.
+    QCOMPARE(widget.size(), QSize(17, 12 + 28));
     recordPaintEvent(widget);
     widget.setCellSize(-8);
     QCOMPARE(widget.cellSize(), zdWidget::minCellSize);
@@ -199,6 +203,40 @@ void WidgetTest::captionShowsANonAsciiPathAsItIs()
         caption += piece->text;
     }
     QCOMPARE(caption, folder.path() + "/" + name);
+}
+
+void WidgetTest::captionKeepsClearOfCluesAndCells_data()
+{
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<int>("cellSize");
+    for (int s : { 8, 16, 40 })
+        QTest::addRow("readable clues, cell %d", s) << true << s;
+    for (int s : { 2, 4 })
+        QTest::addRow("no clues drawn, cell %d", s) << false << s;
+}
+
+void WidgetTest::captionKeepsClearOfCluesAndCells()
+{
+    QFETCH(bool, readable);
+    QFETCH(int, cellSize);
+    zdWidget widget;
+    widget.load(folder.write("a caption long enough to reach the column clues.zd", tenByFifteen));
+    widget.setReadableClues(readable);
+    widget.setCellSize(cellSize);
+    qreal captionBottom = -1;
+    qreal cluesTop = widget.geometryAt(cellSize).gridTop; // the cells start there
+    for (const RecordedText &text : recordPaintEvent(widget).texts) {
+        const QFontMetricsF metrics(text.font);
+        if (text.font.bold())
+            captionBottom = std::max(captionBottom, text.baseLine.y() + metrics.descent());
+        else
+            cluesTop = std::min(cluesTop, text.baseLine.y() - metrics.ascent());
+    }
+    QVERIFY(captionBottom > 0);
+    QVERIFY2(captionBottom <= cluesTop,
+             qPrintable(QStringLiteral("caption to y=%1, clues or cells from y=%2")
+                            .arg(captionBottom)
+                            .arg(cluesTop)));
 }
 
 void WidgetTest::noCaptionWithoutAPathOrInTheViewer()
