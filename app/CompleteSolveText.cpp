@@ -45,14 +45,4 @@ QString completeSolveText(const SolveResult &result)
     return stoppedText(knownShown ? undecidedCellsOf(result.known) : cells);
 }
 
-std::vector<bool> differingCells(const CellGrid &first, const CellGrid &second)
-{
-    if (first.size() != second.size())
-        return {};
-    std::vector<bool> differing(first.size());
-    for (size_t i = 0; i < first.size(); ++i)
-        differing[i] = first[i] != second[i];
-    return differing;
-}
-
 } // namespace zd

@@ -16,7 +16,16 @@ QString completeSolveText(const SolveResult &result);
 QString stoppedText(long long undecidedCells);
 // Cells in `grid` that are not decided.
 long long undecidedCellsOf(const CellGrid &grid);
-// True for every cell where the two grids differ; empty when their sizes differ.
-std::vector<bool> differingCells(const CellGrid &first, const CellGrid &second);
+// True for every cell where the two grids (of cells or of colours) differ;
+// empty when their sizes differ.
+template<typename Grid> std::vector<bool> differingCells(const Grid &first, const Grid &second)
+{
+    if (first.size() != second.size())
+        return {};
+    std::vector<bool> differing(first.size());
+    for (size_t i = 0; i < first.size(); ++i)
+        differing[i] = first[i] != second[i];
+    return differing;
+}
 
 } // namespace zd

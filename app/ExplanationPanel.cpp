@@ -271,7 +271,7 @@ void ExplanationPanel::explainCell(int row, int column)
 void ExplanationPanel::showContextMenu(QPoint at)
 {
     const CellHit hit = view.cellAt(at);
-    if (!hit.isCell())
+    if (!hit.isCell() || document.colourPuzzle() != nullptr)
         return;
     const CellGrid grid = shownGrid();
     const size_t index = static_cast<size_t>(hit.row) * static_cast<size_t>(document.columns())

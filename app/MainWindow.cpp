@@ -248,6 +248,22 @@ void MainWindow::createDrawMode()
     });
     connect(outputRunner, &zd::JobRunner::runningChanged, printBlankAct,
             [this](bool writing) { printBlankAct->setEnabled(!writing); });
+    connect(document, &zd::PuzzleDocument::cluesChanged, this,
+            &MainWindow::offerBlackAndWhiteTools);
+}
+
+void MainWindow::offerBlackAndWhiteTools()
+{
+    // Playing, drawing and the explanation reason in black and white: on a
+    // puzzle of several colours they would judge against the wrong clues.
+    const bool blackAndWhite = document->colourPuzzle() == nullptr;
+    if (!blackAndWhite) {
+        play->playAction()->setChecked(false);
+        draw->drawAction()->setChecked(false);
+    }
+    for (QAction *action : { play->playAction(), draw->drawAction(), explanation->explainAction(),
+                             explanation->hintAction(), explanation->stepAction() })
+        action->setEnabled(blackAndWhite);
 }
 
 bool MainWindow::pointAtMistake()
@@ -346,9 +362,13 @@ bool MainWindow::loadFile(const QString &fileName)
     } else {
         zd::PuzzleOpener opener;
         if (opener.read(fileName, this)) {
-            gridView->loadClues(opener.clues(), encodedName.constData());
+            if (opener.colourPuzzle() != nullptr) {
+                error = document->loadColourPuzzle(*opener.colourPuzzle(), encodedName.constData());
+            } else {
+                gridView->loadClues(opener.clues(), encodedName.constData());
+                error = gridView->lastLoadError();
+            }
             shownName = opener.name();
-            error = gridView->lastLoadError();
         } else if (opener.error().isEmpty()) {
             return false; // the user chose no puzzle of the batch
         } else {
@@ -386,6 +406,12 @@ void MainWindow::showNewPuzzle()
 
 void MainWindow::solve()
 {
+    // The line solver knows black and white only; a colour puzzle's own
+    // solver reasons line by line first.
+    if (document->colourPuzzle() != nullptr) {
+        solveColours();
+        return;
+    }
     statusBar()->showMessage(tr("Solving.."));
     // The solver works on a copy, so the view paints the model undisturbed;
     // the result arrives once the solve is done.
@@ -536,7 +562,7 @@ void MainWindow::createOutputAndViewActions()
     connect(exportAct, &QAction::triggered, this, &MainWindow::exportImage);
     saveAsAct = new QAction(tr("Save puzzle &as..."), this);
     saveAsAct->setObjectName(QStringLiteral("saveAsAct"));
-    saveAsAct->setStatusTip(tr("Save the puzzle as a .zd, .zdb or .non file"));
+    saveAsAct->setStatusTip(tr("Save the puzzle as a .zd, .zdb, .non or .xml file"));
     connect(saveAsAct, &QAction::triggered, this, &MainWindow::savePuzzleAs);
     fitAct = new QAction(tr("&Fit to window"), this);
     fitAct->setObjectName(QStringLiteral("fitAct"));
@@ -599,11 +625,18 @@ void MainWindow::exportImage()
 
 void MainWindow::savePuzzleAs()
 {
+    const QString xmlFilter = tr("XML puzzle files (*.xml)");
     QString filter = tr("Puzzle files (*.zd)");
     const QString filters = filter + QStringLiteral(";;") + tr("Binary puzzle files (*.zdb)")
-        + QStringLiteral(";;") + tr("Simpson puzzle files (*.non)");
+        + QStringLiteral(";;") + tr("Simpson puzzle files (*.non)") + QStringLiteral(";;")
+        + xmlFilter;
+    // Only the formats with a palette hold a colour puzzle.
+    const bool colour = document->colourPuzzle() != nullptr;
+    if (colour)
+        filter = xmlFilter;
     const QString chosen = QFileDialog::getSaveFileName(
-        this, tr("Save puzzle as"), zd::suggestedFileName(puzzlePath(), QStringLiteral("zd")),
+        this, tr("Save puzzle as"),
+        zd::suggestedFileName(puzzlePath(), colour ? QStringLiteral("xml") : QStringLiteral("zd")),
         filters, &filter);
     if (chosen.isEmpty())
         return;

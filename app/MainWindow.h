@@ -15,10 +15,7 @@ class QScrollArea;
 class QToolBar;
 class zdWidget;
 namespace zd {
-class ViewZoom;
-}
-
-namespace zd {
+struct ColourSolveResult;
 struct PuzzleDrawing;
 class DrawMode;
 class ExplanationPanel;
@@ -27,6 +24,7 @@ class PlayMode;
 class PuzzleDocument;
 class RecentFiles;
 struct SolveResult;
+class ViewZoom;
 } // namespace zd
 
 // MainWindow: the window of zdqt. Menus, a toolbar and a status bar around a
@@ -77,6 +75,8 @@ private:
     void showOtherSolution();
     void cancelSolve();
     void showCompleteSolveResult(const zd::SolveResult &result);
+    void solveColours();
+    void showColourSolveResult(const zd::ColourSolveResult &result);
     void showSolveProgress(int decidedCells, int totalCells, qint64 searchNodes, qint64 workDone);
     void setSolving(bool solving);
     void showJobFailure(const QString &error);
@@ -87,6 +87,7 @@ private:
     void createExplanation();
     void createPlayMode();
     void createDrawMode();
+    void offerBlackAndWhiteTools();
     // Print to pdf and Print blank puzzle: the dialog, then the PDF written
     // in the background by `printer`.
     using PdfPrinter = QString (*)(const zd::PuzzleDrawing &, const QString &);

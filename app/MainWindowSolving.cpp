@@ -64,6 +64,10 @@ void MainWindow::createSolveStatus()
 
 void MainWindow::solveCompletely()
 {
+    if (document->colourPuzzle() != nullptr) {
+        solveColours();
+        return;
+    }
     statusBar()->showMessage(tr("Solving.."));
     solveRunner->request(
         [this, clues = document->clues()](zd::SolveControl &control) -> zd::JobRunner::Finish {
@@ -96,6 +100,42 @@ void MainWindow::showCompleteSolveResult(const zd::SolveResult &result)
     }
     outcomeLabel->setText(zd::completeSolveText(result));
     outcomeHintLabel->clear();
+}
+
+void MainWindow::solveColours()
+{
+    statusBar()->showMessage(tr("Solving.."));
+    solveRunner->request([this, puzzle = *document->colourPuzzle()](
+                             zd::SolveControl &control) -> zd::JobRunner::Finish {
+        auto result
+            = std::make_shared<zd::ColourSolveResult>(zd::solveColoursStoppably(puzzle, control));
+        return [this, result] {
+            showColourSolveResult(*result);
+            statusBar()->showMessage(tr("Ready"));
+        };
+    });
+}
+
+void MainWindow::showColourSolveResult(const zd::ColourSolveResult &result)
+{
+    // The cells as filled or empty go where black-and-white results go
+    // (outcome, export, save); the colours are painted over them.
+    showCompleteSolveResult(zd::blackAndWhiteOf(result));
+    switch (result.verdict) {
+    case zd::Verdict::Unique:
+        document->showColourCells(result.solution);
+        break;
+    case zd::Verdict::Multiple:
+        // Two solutions may differ in colours alone.
+        document->showColourCells(result.solution, result.other);
+        document->setMarks(zd::differingCells(result.solution, result.other));
+        break;
+    case zd::Verdict::None:
+        break;
+    case zd::Verdict::Undecided:
+        document->showColourCells(result.known);
+        break;
+    }
 }
 
 void MainWindow::showOtherSolution()

@@ -140,6 +140,7 @@ std::vector<PuzzleDrawing> blankAndSolutionPages(const PuzzleDrawing &drawing)
 {
     PuzzleDrawing blank = drawing;
     std::fill(blank.cells.begin(), blank.cells.end(), CellUnknown);
+    blank.colourCells.clear();
     blank.marks.clear();
     PuzzleDrawing solution = drawing;
     solution.marks.clear();

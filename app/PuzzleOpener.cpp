@@ -11,8 +11,9 @@ namespace zd {
 
 namespace {
 
-constexpr PuzzleFormat allFormats[] = { PuzzleFormat::Text, PuzzleFormat::Binary, PuzzleFormat::Non,
-                                        PuzzleFormat::Nin, PuzzleFormat::Tournament };
+constexpr PuzzleFormat allFormats[]
+    = { PuzzleFormat::Text, PuzzleFormat::Binary, PuzzleFormat::Non,
+        PuzzleFormat::Nin,  PuzzleFormat::Xml,    PuzzleFormat::Tournament };
 
 QString tr(const char *text)
 {
@@ -83,7 +84,7 @@ bool PuzzleOpener::read(const QString &name, QWidget *parent)
     const auto [fileName, number] = splitPuzzleNumber(name);
     const std::string path = QFile::encodeName(fileName).toStdString();
     const PuzzleFormat format = puzzleFormatOfPath(path).value_or(PuzzleFormat::Text);
-    const std::vector<PuzzleEntry> entries = readPuzzleFile(path, format);
+    const std::vector<PuzzleEntry> entries = readPuzzleFile(path, format, ColourPuzzles::Read);
     readError.clear();
     size_t chosen = 0;
     if (number > 0) {
@@ -115,6 +116,9 @@ bool PuzzleOpener::read(const QString &name, QWidget *parent)
         return false;
     }
     puzzleClues = entry.clues;
+    colour.reset();
+    if (entry.isColour)
+        colour = entry.colour;
     puzzleName = entries.size() > 1 ? fileName + QStringLiteral("#%1").arg(chosen + 1) : fileName;
     return true;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ColourPuzzle.h"
 #include "PuzzleClues.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 
 class QWidget;
@@ -32,12 +34,15 @@ public:
     bool read(const QString &fileName, QWidget *parent);
 
     const PuzzleClues &clues() const { return puzzleClues; }
+    // A puzzle of several colours, read instead of clues(); null otherwise.
+    const ColourPuzzle *colourPuzzle() const { return colour ? &*colour : nullptr; }
     // The file's name, with "#N" for puzzle N of a batch.
     const QString &name() const { return puzzleName; }
     const QString &error() const { return readError; }
 
 private:
     PuzzleClues puzzleClues;
+    std::optional<ColourPuzzle> colour;
     QString puzzleName;
     QString readError;
 };

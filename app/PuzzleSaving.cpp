@@ -1,6 +1,7 @@
 #include "PuzzleSaving.h"
 
 #include "AtomicFileWrite.h"
+#include "PuzzleDocument.h"
 #include "PuzzleView.h"
 #include "zdWidget.h"
 
@@ -14,6 +15,13 @@ PuzzleEntry puzzleEntryOf(const zdWidget &view)
 {
     PuzzleEntry entry;
     entry.name = QFile::decodeName(view.model().filePath()).toStdString();
+    if (const ColourPuzzle *colour = view.document().colourPuzzle()) {
+        entry.colour = *colour;
+        entry.isColour = true;
+        if (colour->isSolvedBy(view.document().colourCells()))
+            entry.goal = pictureOfColourGrid(*colour, view.document().colourCells());
+        return entry;
+    }
     entry.clues = PuzzleClues::fromModel(view.model());
     const ModelPuzzleView shown(view.model(), view.shownCells());
     CellGrid grid;
@@ -35,9 +43,9 @@ QString savePuzzle(const zdWidget &view, const QString &fileName)
         = puzzleFormatOfPath(QFile::encodeName(fileName).toStdString());
     if (!format
         || (*format != PuzzleFormat::Text && *format != PuzzleFormat::Binary
-            && *format != PuzzleFormat::Non))
+            && *format != PuzzleFormat::Non && *format != PuzzleFormat::Xml))
         return QCoreApplication::translate("PuzzleSaving",
-                                           "Puzzles are saved as .zd, .zdb or .non files");
+                                           "Puzzles are saved as .zd, .zdb, .non or .xml files");
     std::string content;
     std::string error;
     if (!writePuzzleContent(puzzleEntryOf(view), *format, content, error))

@@ -64,7 +64,9 @@ std::optional<int> solveLinesStoppably(CMalovanaKrizovka &model, SolveControl &c
     }
 }
 
-SolveResult solveCompletelyStoppably(const PuzzleClues &clues, SolveControl &control)
+namespace {
+
+SolveOptions stoppableOptions(SolveControl &control)
 {
     SolveOptions options;
     options.cancel = &control.cancel;
@@ -74,7 +76,46 @@ SolveResult solveCompletelyStoppably(const PuzzleClues &clues, SolveControl &con
         control.searchNodes = progress.searchNodes;
         control.workDone = progress.workDone;
     };
-    return solveCompletely(clues, options);
+    return options;
+}
+
+CellGrid filledCellsOf(const ColourGrid &colours)
+{
+    CellGrid cells;
+    cells.reserve(colours.size());
+    for (int colour : colours)
+        cells.push_back(colour == colourUnknown ? CellUnknown
+                                                : (colour == 0 ? CellEmpty : CellFilled));
+    return cells;
+}
+
+} // namespace
+
+SolveResult solveCompletelyStoppably(const PuzzleClues &clues, SolveControl &control)
+{
+    return solveCompletely(clues, stoppableOptions(control));
+}
+
+ColourSolveResult solveColoursStoppably(const ColourPuzzle &puzzle, SolveControl &control)
+{
+    return solveColourCompletely(puzzle, stoppableOptions(control));
+}
+
+SolveResult blackAndWhiteOf(const ColourSolveResult &result)
+{
+    SolveResult shown;
+    shown.verdict = result.verdict;
+    shown.grade = result.grade;
+    shown.rows = result.rows;
+    shown.columns = result.columns;
+    shown.solution = filledCellsOf(result.solution);
+    shown.other = filledCellsOf(result.other);
+    shown.known = filledCellsOf(result.known);
+    shown.problem = result.problem;
+    shown.seconds = result.seconds;
+    shown.searchNodes = result.searchNodes;
+    shown.probes = result.probes;
+    return shown;
 }
 
 } // namespace zd

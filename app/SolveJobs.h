@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColourSolver.h"
 #include "CompleteSolver.h"
 
 #include <optional>
@@ -20,5 +21,11 @@ std::optional<int> solveLinesStoppably(CMalovanaKrizovka &model, SolveControl &c
 
 // The complete solver; a stopped solve answers Verdict::Undecided.
 SolveResult solveCompletelyStoppably(const PuzzleClues &clues, SolveControl &control);
+// The same for a puzzle of several colours.
+ColourSolveResult solveColoursStoppably(const ColourPuzzle &puzzle, SolveControl &control);
+
+// A colour result as black and white, every colour filled: what the outcome
+// texts and the grids of cells the window keeps beside the colours need.
+SolveResult blackAndWhiteOf(const ColourSolveResult &result);
 
 } // namespace zd

@@ -24,8 +24,10 @@ QString PuzzleDocument::loadText(const char *path)
 {
     puzzle.load(path);
     const QString error = QString::fromLocal8Bit(puzzle.lastError());
-    if (error.isEmpty())
+    if (error.isEmpty()) {
+        colour.reset();
         forgetShownGrids();
+    }
     // A failed load leaves the clues as they were, but a repaint costs
     // nothing and keeps the screen honest either way.
     emit cluesChanged();
@@ -36,8 +38,22 @@ QString PuzzleDocument::loadClues(const PuzzleClues &clues, const char *path)
 {
     puzzle.loadClues(clues, path);
     const QString error = QString::fromLocal8Bit(puzzle.lastError());
-    if (error.isEmpty())
+    if (error.isEmpty()) {
+        colour.reset();
         forgetShownGrids();
+    }
+    emit cluesChanged();
+    return error;
+}
+
+QString PuzzleDocument::loadColourPuzzle(const ColourPuzzle &colourClues, const char *path)
+{
+    puzzle.loadClues(colourClues.blackAndWhiteClues(), path);
+    const QString error = QString::fromLocal8Bit(puzzle.lastError());
+    if (error.isEmpty()) {
+        colour = colourClues;
+        forgetShownGrids();
+    }
     emit cluesChanged();
     return error;
 }
@@ -61,6 +77,8 @@ void PuzzleDocument::forgetSolutions()
     // The marks tell where the solutions differ: they go with them.
     solverCells.reset();
     secondCells.clear();
+    colourShown.clear();
+    colourSecond.clear();
     marked.clear();
 }
 
@@ -108,8 +126,19 @@ bool PuzzleDocument::swapSolutions()
     if (!solverCells || secondCells.empty())
         return false;
     std::swap(*solverCells, secondCells);
+    if (!colourSecond.empty())
+        std::swap(colourShown, colourSecond);
     emit cellsChanged();
     return true;
+}
+
+void PuzzleDocument::showColourCells(ColourGrid cells, ColourGrid second)
+{
+    if (!colour || cells.size() != cellCount())
+        return;
+    colourShown = std::move(cells);
+    colourSecond = second.size() == cellCount() ? std::move(second) : ColourGrid();
+    emit cellsChanged();
 }
 
 void PuzzleDocument::setPlayerGrid(CellGrid cells)
@@ -142,6 +171,7 @@ void PuzzleDocument::drawPicture(int rows, int columns, CellGrid cells)
     drawnClues.columns = columns;
     const std::string path = puzzle.filePath();
     puzzle.loadClues(drawnClues, path.c_str());
+    colour.reset();
     forgetSolutions();
     drawn = std::move(cells);
     if (player.size() != drawn.size())

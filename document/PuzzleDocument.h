@@ -3,6 +3,7 @@
 #include "CMalovanaKrizovkaFromFile.h"
 #include "CellState.h"
 #include "ClueInk.h"
+#include "ColourPuzzle.h"
 #include "PuzzleClues.h"
 
 #include <QObject>
@@ -64,6 +65,12 @@ public:
     QString loadText(const char *path);
     // Takes clues another reader read from `path`, as loadText does.
     QString loadClues(const PuzzleClues &clues, const char *path);
+    // Takes a puzzle of several colours: clues() are then their lengths, and
+    // colourPuzzle() the puzzle itself. Any other load forgets it.
+    QString loadColourPuzzle(const ColourPuzzle &colourClues, const char *path);
+    // The colour puzzle loaded last, or null for a black-and-white one.
+    const ColourPuzzle *colourPuzzle() const { return colour ? &*colour : nullptr; }
+
     // The path the clues came from, as the file system spells it ("" if none).
     const char *filePath() const { return puzzle.filePath(); }
     QString title() const { return shownTitle; }
@@ -84,6 +91,11 @@ public:
     const CellGrid &secondSolution() const { return secondCells; }
     // Shows the second solution in place of the first; false when there is none.
     bool swapSolutions();
+    // A colour puzzle's cells as a solver decided them (colourUnknown where
+    // it did not), shown with the solver grid above, which holds the same
+    // cells as filled or empty; a second solution swaps with them.
+    void showColourCells(ColourGrid cells, ColourGrid second = {});
+    const ColourGrid &colourCells() const { return colourShown; }
 
     // The player's and the author's grids: rows x columns, all unknown at first.
     const CellGrid &playerGrid() const { return player; }
@@ -142,6 +154,9 @@ private:
 
     CMalovanaKrizovkaFromFile puzzle;
     QString shownTitle;
+    std::optional<ColourPuzzle> colour;
+    ColourGrid colourShown;
+    ColourGrid colourSecond;
     std::optional<CellGrid> solverCells;
     CellGrid secondCells;
     CellGrid player;

@@ -1,5 +1,6 @@
 #include "GridPainter.h"
 
+#include "ColourPainting.h"
 #include "PuzzleView.h"
 #include "ReadableClueLayout.h"
 
@@ -79,11 +80,14 @@ QRect textBaseReach(const QPainter &painter, const QRect &area)
 class ClueTextDrawer
 {
 public:
-    explicit ClueTextDrawer(QPainter &target, QString (*textOfClue)(int) = clueText)
+    ClueTextDrawer(QPainter &target, const ColourShown &colourClues,
+                   QString (*textOfClue)(int) = clueText)
         : painter(target)
+        , colours(colourClues)
         , textOf(textOfClue)
         , reuseLayouts(paintsWholePixels(target))
-        , ascent(QFontMetricsF(target.font(), target.device()).ascent())
+        , metrics(target.font(), target.device())
+        , ascent(metrics.ascent())
     { }
 
     // Inks the texts drawn next; plain is the painter's own pen.
@@ -99,6 +103,27 @@ public:
     ~ClueTextDrawer() { useInk(ClueInk::Plain); }
     ClueTextDrawer(const ClueTextDrawer &) = delete;
     ClueTextDrawer &operator=(const ClueTextDrawer &) = delete;
+
+    // A clue of colour `colour` (0: the plain ink) of a colour puzzle is
+    // drawn in its colour, on a backing that keeps it readable; a line's
+    // play ink goes first.
+    void draw(int x, int y, int value, int colour)
+    {
+        if (colour <= 0 || colours.puzzle == nullptr || ink != ClueInk::Plain) {
+            draw(x, y, value);
+            return;
+        }
+        const QColor colourInk = paletteColour(*colours.puzzle, colour);
+        const QColor backing = clueBacking(colourInk);
+        if (backing != QColor(Qt::white))
+            painter.fillRect(QRectF(x, y - ascent, metrics.horizontalAdvance(textOf(value)),
+                                    ascent + metrics.descent()),
+                             backing);
+        const QPen pen = painter.pen();
+        painter.setPen(colourInk);
+        draw(x, y, value);
+        painter.setPen(pen);
+    }
 
     void draw(int x, int y, int value)
     {
@@ -118,8 +143,10 @@ public:
 
 private:
     QPainter &painter;
+    const ColourShown &colours;
     QString (*const textOf)(int);
     const bool reuseLayouts;
+    const QFontMetricsF metrics;
     const qreal ascent;
     QHash<int, QStaticText> layouts;
     ClueInk ink = ClueInk::Plain;
@@ -127,7 +154,7 @@ private:
 };
 
 void paintRowClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridGeometry &grid,
-                   const QRect &reach, const ClueInks &inks)
+                   const QRect &reach, const ClueInks &inks, const ColourShown &colours)
 {
     const int s = grid.cellSize;
     // Row r's base line is the row's bottom edge: gridTop + (r + 1) * s.
@@ -140,13 +167,13 @@ void paintRowClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridG
         for (int i = 0; i < n; ++i) {
             const int x = grid.gridLeft - 2 * s * (n - i);
             if (reach.contains(x, y))
-                drawer.draw(x, y, puzzle.rowClue(r, i));
+                drawer.draw(x, y, puzzle.rowClue(r, i), colours.rowClueColour(r, i));
         }
     }
 }
 
 void paintColumnClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const GridGeometry &grid,
-                      const QRect &reach, const ClueInks &inks)
+                      const QRect &reach, const ClueInks &inks, const ColourShown &colours)
 {
     const int s = grid.cellSize;
     // Column j's texts start a quarter cell left of its left edge.
@@ -159,34 +186,35 @@ void paintColumnClues(ClueTextDrawer &drawer, const PuzzleView &puzzle, const Gr
         for (int i = 0; i < n; ++i) {
             const int y = grid.gridTop - 2 * s * (n - 1 - i) - s / 2;
             if (reach.contains(x, y))
-                drawer.draw(x, y, puzzle.columnClue(j, i));
+                drawer.draw(x, y, puzzle.columnClue(j, i), colours.columnClueColour(j, i));
         }
     }
 }
 
 void paintClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &grid,
-                GridStyle style, const QRect &area, const ClueInks &inks)
+                GridStyle style, const QRect &area, const ClueInks &inks,
+                const ColourShown &colours)
 {
     painter.setFont(clueFont(grid.cellSize, style));
     const QRect reach = textBaseReach(painter, area);
-    ClueTextDrawer drawer(painter);
-    paintRowClues(drawer, puzzle, grid, reach, inks);
-    paintColumnClues(drawer, puzzle, grid, reach, inks);
+    ClueTextDrawer drawer(painter, colours);
+    paintRowClues(drawer, puzzle, grid, reach, inks, colours);
+    paintColumnClues(drawer, puzzle, grid, reach, inks, colours);
 }
 
 void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &grid,
-                        const QRect &area, const ClueInks &inks)
+                        const QRect &area, const ClueInks &inks, const ColourShown &colours)
 {
     const ReadableClueLayout layout(grid.cellSize, ReadableClueLayout::longestClueDigits(puzzle));
     if (!layout.drawsClues())
         return;
     painter.setFont(layout.font());
     const QRect reach = textBaseReach(painter, area);
-    ClueTextDrawer drawer(painter, ReadableClueLayout::text);
+    ClueTextDrawer drawer(painter, colours, ReadableClueLayout::text);
     const QPoint corner(grid.gridLeft, grid.gridTop);
-    const auto draw = [&](QPoint base, int value) {
+    const auto draw = [&](QPoint base, int value, int colour) {
         if (reach.contains(base))
-            drawer.draw(base.x(), base.y(), value);
+            drawer.draw(base.x(), base.y(), value, colour);
     };
     for (int r = 0; r < grid.rows; ++r) {
         const int n = puzzle.rowClueCount(r);
@@ -194,7 +222,7 @@ void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridG
         for (int i = 0; i < n; ++i) {
             const int value = puzzle.rowClue(r, i);
             const int width = layout.textWidth(ReadableClueLayout::text(value));
-            draw(layout.rowClueBase(corner, r, i, n, width), value);
+            draw(layout.rowClueBase(corner, r, i, n, width), value, colours.rowClueColour(r, i));
         }
     }
     for (int j = 0; j < grid.columns; ++j) {
@@ -203,7 +231,8 @@ void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridG
         for (int i = 0; i < n; ++i) {
             const int value = puzzle.columnClue(j, i);
             const int width = layout.textWidth(ReadableClueLayout::text(value));
-            draw(layout.columnClueBase(corner, j, i, n, width), value);
+            draw(layout.columnClueBase(corner, j, i, n, width), value,
+                 colours.columnClueColour(j, i));
         }
     }
 }
@@ -354,6 +383,35 @@ void paintCells(QPainter &painter, const PuzzleView &puzzle, const GridGeometry 
     }
 }
 
+// A colour puzzle's decided cells: each colour fills its cell inside the grid
+// lines (the whole cell where there are none), the background gets the dash.
+void paintColourCells(QPainter &painter, const GridGeometry &grid, GridStyle style,
+                      const ColourShown &colours, const QRect &area)
+{
+    const int s = grid.cellSize;
+    const int margin = lineMargin(painter);
+    const MarkShape shape = markShape(s, style);
+    const int inset = drawsClueNumbers(s) ? 1 : 0;
+    const IndexRange rows
+        = indicesWithin(grid.gridTop, s, grid.rows, area.top() - margin, area.bottom() + margin);
+    const IndexRange columns = indicesWithin(grid.gridLeft, s, grid.columns, area.left() - margin,
+                                             area.right() + margin);
+    const ColourGrid &cells = *colours.cells;
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const int top = grid.gridTop + r * s;
+        for (int j = columns.first; j <= columns.last; ++j) {
+            const int left = grid.gridLeft + j * s;
+            const int colour = cells[size_t(r) * size_t(grid.columns) + size_t(j)];
+            if (colour > 0)
+                painter.fillRect(left + inset, top + inset, s - inset, s - inset,
+                                 paletteColour(*colours.puzzle, colour));
+            else if (colour == 0 && s > 4)
+                painter.drawLine(left + shape.dashLeft, top + s / 2,
+                                 left + shape.dashLeft + shape.dashWidth, top + s / 2);
+        }
+    }
+}
+
 } // namespace
 
 QRect wholeDeviceArea()
@@ -393,18 +451,22 @@ QColor clueInkColour(ClueInk ink)
 }
 
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
-               GridStyle style, const QRect &area, const ClueInks &inks)
+               GridStyle style, const QRect &area, const ClueInks &inks, const ColourShown &colours)
 {
     if (drawsClueNumbers(geometry.cellSize)) {
         if (geometry.readableClues)
-            paintReadableClues(painter, puzzle, geometry, area, inks);
+            paintReadableClues(painter, puzzle, geometry, area, inks, colours);
         else
-            paintClues(painter, puzzle, geometry, style, area, inks);
+            paintClues(painter, puzzle, geometry, style, area, inks, colours);
         paintGridLines(painter, geometry, area);
     } else {
         paintOutline(painter, geometry);
     }
-    paintCells(painter, puzzle, geometry, style, area);
+    if (colours.hasCells() && colours.puzzle->rows == geometry.rows
+        && colours.puzzle->columns == geometry.columns)
+        paintColourCells(painter, geometry, style, colours, area);
+    else
+        paintCells(painter, puzzle, geometry, style, area);
 }
 
 QColor markTint()

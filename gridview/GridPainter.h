@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClueInk.h"
+#include "ColourPainting.h"
 
 #include <QColor>
 #include <QRect>
@@ -58,9 +59,12 @@ QString clueText(int value);
 // then the cell marks. Items that cannot reach `area` are left out and lines and
 // marks go to the painter in batches; inside `area` every pixel is what drawing
 // each item on its own gives. Leaves the clue font and a black brush set.
-// `inks` greys or reddens the clues of single lines (play mode).
+// `inks` greys or reddens the clues of single lines (play mode); `colours`
+// paints a puzzle of several colours in them (its cells, when it has any,
+// instead of the view's).
 void paintGrid(QPainter &painter, const PuzzleView &puzzle, const GridGeometry &geometry,
-               GridStyle style, const QRect &area, const ClueInks &inks = {});
+               GridStyle style, const QRect &area, const ClueInks &inks = {},
+               const ColourShown &colours = {});
 // The colour of a clue's ink other than plain.
 QColor clueInkColour(ClueInk ink);
 

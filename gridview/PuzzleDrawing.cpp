@@ -43,10 +43,16 @@ GridGeometry PuzzleDrawing::geometryAt(int cellSize) const
     return gridGeometryOf(CluesAndGridView(clues, cells), cellSize, readableClues);
 }
 
+ColourShown PuzzleDrawing::colourShown() const
+{
+    return { colour ? &*colour : nullptr, &colourCells };
+}
+
 void PuzzleDrawing::paintAt(QPainter &painter, int cellSize) const
 {
     const GridGeometry geometry = geometryAt(cellSize);
-    paintGrid(painter, CluesAndGridView(clues, cells), geometry, style, wholeDeviceArea());
+    paintGrid(painter, CluesAndGridView(clues, cells), geometry, style, wholeDeviceArea(), {},
+              colourShown());
     paintMarkedCells(painter, geometry, marks, wholeDeviceArea());
 }
 

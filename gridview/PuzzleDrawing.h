@@ -1,11 +1,13 @@
 #pragma once
 
 #include "CellState.h"
+#include "ColourPuzzle.h"
 #include "GridPainter.h"
 #include "PuzzleClues.h"
 
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -29,12 +31,15 @@ struct PuzzleDrawing
     PuzzleClues clues;
     CellGrid cells; // rows x columns, row-major
     std::vector<bool> marks; // tinted cells, or empty
+    std::optional<ColourPuzzle> colour; // a puzzle of several colours
+    ColourGrid colourCells; // its cells as shown, or empty
     bool readableClues = false;
     GridStyle style = GridStyle::Main;
     QString title; // the puzzle's name, for the page and the image's metadata
 
     GridGeometry geometryAt(int cellSize) const;
     QSize sizeAt(int cellSize) const { return drawingSizeOf(geometryAt(cellSize)); }
+    ColourShown colourShown() const;
     // Clues, grid lines, cell marks and tints, from the painter's origin.
     void paintAt(QPainter &painter, int cellSize) const;
 };

@@ -98,12 +98,6 @@ void zdWidget::setReadableClues(bool on)
     update();
 }
 
-void zdWidget::paintPuzzleAt(QPainter *painter, int cellSize) const
-{
-    const zd::ModelPuzzleView view(model(), shownCells());
-    zd::paintGrid(*painter, view, geometryAt(cellSize), variant, zd::wholeDeviceArea());
-}
-
 zd::PuzzleDrawing zdWidget::drawing() const
 {
     zd::PuzzleDrawing drawing;
@@ -115,6 +109,11 @@ zd::PuzzleDrawing zdWidget::drawing() const
         for (int j = 0; j < view.columns(); ++j)
             drawing.cells.push_back(view.cell(r, j));
     drawing.marks = doc->marks();
+    if (doc->colourPuzzle() != nullptr) {
+        drawing.colour = *doc->colourPuzzle();
+        if (const zd::ColourShown shown = colourShown(); shown.hasCells())
+            drawing.colourCells = *shown.cells;
+    }
     drawing.readableClues = readable;
     drawing.style = variant;
     drawing.title = QFileInfo(QFile::decodeName(QByteArray(model().filePath()))).completeBaseName();
@@ -175,6 +174,13 @@ const zd::CellGrid *zdWidget::shownCells() const
     return doc->shownCells();
 }
 
+zd::ColourShown zdWidget::colourShown() const
+{
+    // A colour solver's cells belong to the solved look only.
+    const bool solvedLook = doc->look() == zd::DocumentLook::Solved;
+    return { doc->colourPuzzle(), solvedLook ? &doc->colourCells() : nullptr };
+}
+
 zd::GridGeometry zdWidget::gridGeometry() const
 {
     return { cellPixels,         rowClueWidth,          columnClueHeight,
@@ -213,7 +219,8 @@ void zdWidget::paintPuzzle(QPainter *painter)
 {
     const zd::ModelPuzzleView view(model(), shownCells());
     const zd::GridGeometry geometry = gridGeometry();
-    zd::paintGrid(*painter, view, geometry, variant, zd::wholeDeviceArea(), doc->clueInks());
+    zd::paintGrid(*painter, view, geometry, variant, zd::wholeDeviceArea(), doc->clueInks(),
+                  colourShown());
     paintOverlays(*painter, geometry, zd::wholeDeviceArea());
 }
 
@@ -222,7 +229,7 @@ void zdWidget::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const zd::ModelPuzzleView view(model(), shownCells());
     const zd::GridGeometry geometry = gridGeometry();
-    zd::paintGrid(painter, view, geometry, variant, event->rect(), doc->clueInks());
+    zd::paintGrid(painter, view, geometry, variant, event->rect(), doc->clueInks(), colourShown());
     paintOverlays(painter, geometry, event->rect());
     if (variant == Variant::Main)
         paintCaption(painter);

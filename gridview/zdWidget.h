@@ -85,7 +85,6 @@ public:
     // current look; painting at another cell size leaves the view as it is.
     zd::GridGeometry geometryAt(int cellSize) const;
     QSize sizeAt(int cellSize) const;
-    void paintPuzzleAt(QPainter *painter, int cellSize) const;
     // The puzzle as shown, by value, to paint elsewhere (another thread).
     zd::PuzzleDrawing drawing() const;
 
@@ -131,6 +130,7 @@ protected:
 
 private:
     zd::GridGeometry gridGeometry() const;
+    zd::ColourShown colourShown() const;
     // The file's path, drawn in the top left corner; empty without one.
     QString caption() const;
     bool hasCaption() const { return model().filePath()[0] != '\0'; }

@@ -175,7 +175,7 @@ void MainWindowFilesTest::everyFormatOpensThroughTheDialog()
     });
     actionNamed(window, QStringLiteral("&Open..."))->trigger();
     QVERIFY(answer.answered());
-    QCOMPARE(filters.first(), QStringLiteral("All puzzles (*.zd *.zdb *.non *.nin *.tcga)"));
+    QCOMPARE(filters.first(), QStringLiteral("All puzzles (*.zd *.zdb *.non *.nin *.xml *.tcga)"));
     QCOMPARE(filters.last(), QStringLiteral("All files (*)"));
     QCOMPARE(pickSecond.answered(), fileName.endsWith(QStringLiteral(".tcga")));
 
