@@ -80,9 +80,10 @@ QRect textBaseReach(const QPainter &painter, const QRect &area)
 class ClueTextDrawer
 {
 public:
-    ClueTextDrawer(QPainter &target, const ColourShown &colourClues,
+    ClueTextDrawer(QPainter &target, int cell, const ColourShown &colourClues,
                    QString (*textOfClue)(int) = clueText)
         : painter(target)
+        , cellSize(cell)
         , colours(colourClues)
         , textOf(textOfClue)
         , reuseLayouts(paintsWholePixels(target))
@@ -116,13 +117,24 @@ public:
         const QColor colourInk = paletteColour(*colours.puzzle, colour);
         const QColor backing = clueBacking(colourInk);
         if (backing != QColor(Qt::white))
-            painter.fillRect(QRectF(x, y - ascent, metrics.horizontalAdvance(textOf(value)),
-                                    ascent + metrics.descent()),
-                             backing);
+            painter.fillRect(backingBox(x, y, textOf(value)), backing);
         const QPen pen = painter.pen();
         painter.setPen(colourInk);
         draw(x, y, value);
         painter.setPen(pen);
+    }
+
+    // Behind the digits only (not a leading space), at most four fifths of
+    // a cell high and wide, so that the backings of neighbouring clues stay
+    // apart on every device, whatever its font metrics.
+    QRectF backingBox(int x, int y, const QString &text) const
+    {
+        const QString digits = text.trimmed();
+        const qreal left = x + metrics.horizontalAdvance(text.left(text.indexOf(digits)));
+        const qreal most = 0.8 * cellSize;
+        const qreal height = std::min(ascent + metrics.descent(), most);
+        return { left, y - std::min(ascent, most),
+                 std::min(metrics.horizontalAdvance(digits), most), height };
     }
 
     void draw(int x, int y, int value)
@@ -143,6 +155,7 @@ public:
 
 private:
     QPainter &painter;
+    const int cellSize;
     const ColourShown &colours;
     QString (*const textOf)(int);
     const bool reuseLayouts;
@@ -197,7 +210,7 @@ void paintClues(QPainter &painter, const PuzzleView &puzzle, const GridGeometry 
 {
     painter.setFont(clueFont(grid.cellSize, style));
     const QRect reach = textBaseReach(painter, area);
-    ClueTextDrawer drawer(painter, colours);
+    ClueTextDrawer drawer(painter, grid.cellSize, colours);
     paintRowClues(drawer, puzzle, grid, reach, inks, colours);
     paintColumnClues(drawer, puzzle, grid, reach, inks, colours);
 }
@@ -210,7 +223,7 @@ void paintReadableClues(QPainter &painter, const PuzzleView &puzzle, const GridG
         return;
     painter.setFont(layout.font());
     const QRect reach = textBaseReach(painter, area);
-    ClueTextDrawer drawer(painter, colours, ReadableClueLayout::text);
+    ClueTextDrawer drawer(painter, grid.cellSize, colours, ReadableClueLayout::text);
     const QPoint corner(grid.gridLeft, grid.gridTop);
     const auto draw = [&](QPoint base, int value, int colour) {
         if (reach.contains(base))
