@@ -23,7 +23,7 @@ size_t PuzzleDocument::cellCount() const
 QString PuzzleDocument::loadText(const char *path)
 {
     puzzle.load(path);
-    const QString error = QString::fromLocal8Bit(puzzle.lastError());
+    QString error = QString::fromLocal8Bit(puzzle.lastError());
     if (error.isEmpty()) {
         colour.reset();
         forgetShownGrids();
@@ -37,7 +37,7 @@ QString PuzzleDocument::loadText(const char *path)
 QString PuzzleDocument::loadClues(const PuzzleClues &clues, const char *path)
 {
     puzzle.loadClues(clues, path);
-    const QString error = QString::fromLocal8Bit(puzzle.lastError());
+    QString error = QString::fromLocal8Bit(puzzle.lastError());
     if (error.isEmpty()) {
         colour.reset();
         forgetShownGrids();
@@ -49,7 +49,7 @@ QString PuzzleDocument::loadClues(const PuzzleClues &clues, const char *path)
 QString PuzzleDocument::loadColourPuzzle(const ColourPuzzle &colourClues, const char *path)
 {
     puzzle.loadClues(colourClues.blackAndWhiteClues(), path);
-    const QString error = QString::fromLocal8Bit(puzzle.lastError());
+    QString error = QString::fromLocal8Bit(puzzle.lastError());
     if (error.isEmpty()) {
         colour = colourClues;
         forgetShownGrids();
