@@ -100,6 +100,13 @@ MainWindow::MainWindow()
     createPlayMode();
     createDrawMode();
     gridView->setReadableClues(readableCluesAct->isChecked());
+    // A message the program shows while a tip covers another one ("Solving.."
+    // after a click on a toolbar button) replaces the tip, and stays when the
+    // tip goes; the tip's own messages are sent quietly and never come here.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &message) {
+        if (!message.isEmpty())
+            coveredMessage.reset();
+    });
 }
 
 bool MainWindow::event(QEvent *event)
