@@ -106,7 +106,17 @@ MainWindow::MainWindow()
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &message) {
         if (!message.isEmpty())
             coveredMessage.reset();
+        showWholeMessageAsTip(message);
     });
+}
+
+void MainWindow::showWholeMessageAsTip(const QString &message)
+{
+    // A message wider than the status bar (a load error with a long path) is
+    // cut off at the window's edge: the bar's tooltip gives it whole.
+    const bool cutOff = statusBar()->fontMetrics().horizontalAdvance(message)
+        > statusBar()->contentsRect().width() - 2 * statusBar()->fontMetrics().averageCharWidth();
+    statusBar()->setToolTip(cutOff ? message : QString());
 }
 
 bool MainWindow::event(QEvent *event)

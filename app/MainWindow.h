@@ -82,6 +82,7 @@ private:
     void showJobFailure(const QString &error);
     void forgetSolutions();
     void makeRoomForMessage();
+    void showWholeMessageAsTip(const QString &message);
     void createSolveActions();
     void createSolveStatus();
     void createExplanation();

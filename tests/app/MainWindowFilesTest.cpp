@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QUrl>
@@ -190,8 +191,12 @@ void MainWindowFilesTest::everyFormatOpensThroughTheDialog()
         QStatusTipEvent gone { QString() };
         QApplication::sendEvent(&window, &gone);
         QCOMPARE(statusOf(window), message);
-        // The message has the status bar to itself.
+        // The message has the status bar to itself; where the window is too
+        // narrow for it, the bar's tooltip gives it whole.
         QVERIFY(outcomeLabelOf(window)->isHidden());
+        window.resize(200, 300);
+        window.statusBar()->showMessage(message);
+        QCOMPARE(window.statusBar()->toolTip(), message);
         // A message the program shows under a tip (a click on the button)
         // outlasts the tip.
         QApplication::sendEvent(&window, &tip);
