@@ -23,37 +23,30 @@ size_t PuzzleDocument::cellCount() const
 QString PuzzleDocument::loadText(const char *path)
 {
     puzzle.load(path);
-    QString error = QString::fromLocal8Bit(puzzle.lastError());
-    if (error.isEmpty()) {
-        colour.reset();
-        forgetShownGrids();
-    }
-    // A failed load leaves the clues as they were, but a repaint costs
-    // nothing and keeps the screen honest either way.
-    emit cluesChanged();
-    return error;
+    return finishLoad(std::nullopt);
 }
 
 QString PuzzleDocument::loadClues(const PuzzleClues &clues, const char *path)
 {
     puzzle.loadClues(clues, path);
-    QString error = QString::fromLocal8Bit(puzzle.lastError());
-    if (error.isEmpty()) {
-        colour.reset();
-        forgetShownGrids();
-    }
-    emit cluesChanged();
-    return error;
+    return finishLoad(std::nullopt);
 }
 
 QString PuzzleDocument::loadColourPuzzle(const ColourPuzzle &colourClues, const char *path)
 {
     puzzle.loadClues(colourClues.blackAndWhiteClues(), path);
+    return finishLoad(colourClues);
+}
+
+QString PuzzleDocument::finishLoad(std::optional<ColourPuzzle> colourClues)
+{
     QString error = QString::fromLocal8Bit(puzzle.lastError());
     if (error.isEmpty()) {
-        colour = colourClues;
+        colour = std::move(colourClues);
         forgetShownGrids();
     }
+    // A failed load leaves the clues as they were, but a repaint costs
+    // nothing and keeps the screen honest either way.
     emit cluesChanged();
     return error;
 }

@@ -146,6 +146,9 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    // After the model read new clues (or failed to): the load's error, empty
+    // on success, when everything shown of the old clues is forgotten.
+    QString finishLoad(std::optional<ColourPuzzle> colourClues);
     size_t cellCount() const;
     bool fits(const CellGrid &cells) const { return cells.size() == cellCount(); }
     // After new clues: every grid, mark and highlight of the old ones goes.
