@@ -32,16 +32,6 @@ namespace {
 constexpr int checkDelayMs = 100;
 constexpr int largestNewSide = 1000;
 
-std::vector<std::string> rowsOf(const CellGrid &cells, int rows, int columns)
-{
-    std::vector<std::string> picture(size_t(std::max(0, rows)),
-                                     std::string(size_t(std::max(0, columns)), '.'));
-    for (size_t i = 0; i < cells.size() && columns > 0; ++i)
-        if (cells[i] == CellFilled)
-            picture[i / size_t(columns)][i % size_t(columns)] = '#';
-    return picture;
-}
-
 CellGrid cellsOf(const std::vector<std::string> &picture)
 {
     CellGrid cells;
@@ -288,7 +278,7 @@ void DrawMode::suggestFix()
         return;
     emit message(tr("Looking for a fix.."));
     const std::vector<std::string> picture
-        = rowsOf(document.picture(), document.rows(), document.columns());
+        = pictureOfFilledCells(document.picture(), document.rows(), document.columns());
     const CellGrid before = document.picture();
     checker->request([this, picture, before](SolveControl &control) -> JobRunner::Finish {
         AuthoringOptions options;

@@ -57,7 +57,6 @@ CellGrid gridAfterSteps(const Explanation &explanation, const CellGrid &start, s
 ExplanationPanel::ExplanationPanel(QMainWindow &mainWindow, PuzzleDocument &puzzle,
                                    zdWidget &gridView)
     : QObject(&mainWindow)
-    , window(mainWindow)
     , document(puzzle)
     , view(gridView)
     , runner(new JobRunner(this))
@@ -100,8 +99,8 @@ ExplanationPanel::ExplanationPanel(QMainWindow &mainWindow, PuzzleDocument &puzz
 
 CellGrid ExplanationPanel::shownGrid() const
 {
-    if (startGrid)
-        return startGrid();
+    if (const CellGrid *own = startGrid ? startGrid() : nullptr)
+        return *own;
     const ModelPuzzleView shown(document.model(), document.shownCells());
     CellGrid grid;
     grid.reserve(static_cast<size_t>(std::max(0, shown.rows()))
@@ -139,12 +138,25 @@ QString ExplanationPanel::textOf(const ExplanationStep &step) const
     return QString::fromStdString(stepText(step, traceClues));
 }
 
+CellGrid ExplanationPanel::emptyGrid() const
+{
+    return CellGrid(static_cast<size_t>(std::max(0, document.rows()))
+                        * static_cast<size_t>(std::max(0, document.columns())),
+                    CellUnknown);
+}
+
+const ExplanationStep *ExplanationPanel::firstStepOrSayWhy()
+{
+    if (!trace->steps.empty())
+        return &trace->steps.front();
+    const std::string end = endText(*trace);
+    emit message(end.empty() ? tr("Every cell is decided") : QString::fromStdString(end));
+    return nullptr;
+}
+
 void ExplanationPanel::explain()
 {
-    const CellGrid empty(static_cast<size_t>(std::max(0, document.rows()))
-                             * static_cast<size_t>(std::max(0, document.columns())),
-                         CellUnknown);
-    requestTrace(empty, [this] {
+    requestTrace(emptyGrid(), [this] {
         fillList();
         explainDock->show();
         const auto steps = static_cast<qsizetype>(trace->steps.size());
@@ -189,12 +201,6 @@ void ExplanationPanel::showStep(int index)
     emit message(textOf(shown));
 }
 
-void ExplanationPanel::sayWhyNoStep()
-{
-    const std::string end = endText(*trace);
-    emit message(end.empty() ? tr("Every cell is decided") : QString::fromStdString(end));
-}
-
 void ExplanationPanel::hint()
 {
     if (beforeHint && beforeHint())
@@ -202,19 +208,17 @@ void ExplanationPanel::hint()
     requestTrace(
         shownGrid(),
         [this] {
-            if (trace->steps.empty()) {
-                sayWhyNoStep();
+            const ExplanationStep *next = firstStepOrSayWhy();
+            if (next == nullptr)
                 return;
-            }
             // The highlight over the grid as it is: no cell changes.
-            const ExplanationStep &next = trace->steps.front();
-            document.setMarks(flagsOf(next.cells, trace->rows, trace->columns));
-            if (isLineTechnique(next.technique))
-                document.setHighlight(lineOf(next.line),
-                                      flagsOf(next.line.because, trace->rows, trace->columns));
+            document.setMarks(flagsOf(next->cells, trace->rows, trace->columns));
+            if (isLineTechnique(next->technique))
+                document.setHighlight(lineOf(next->line),
+                                      flagsOf(next->line.because, trace->rows, trace->columns));
             else
                 document.setHighlight({});
-            emit message(textOf(next));
+            emit message(textOf(*next));
         },
         1);
 }
@@ -224,18 +228,17 @@ void ExplanationPanel::step()
     requestTrace(
         shownGrid(),
         [this] {
-            if (trace->steps.empty()) {
-                sayWhyNoStep();
+            const ExplanationStep *next = firstStepOrSayWhy();
+            if (next == nullptr)
                 return;
-            }
             const CellGrid after = gridAfterSteps(*trace, traceStart, 1);
             if (applyGrid)
                 applyGrid(after);
             else
                 document.showSolverGrid(after);
-            document.setMarks(flagsOf(trace->steps.front().cells, trace->rows, trace->columns));
+            document.setMarks(flagsOf(next->cells, trace->rows, trace->columns));
             document.setHighlight({});
-            emit message(textOf(trace->steps.front()));
+            emit message(textOf(*next));
         },
         1);
 }
@@ -249,19 +252,17 @@ void ExplanationPanel::explainCell(int row, int column)
                     return static_cast<int>(i);
         return -1;
     };
+    // A whole trace from the empty grid is the one Explain lists (any trace
+    // of other clues went when they changed).
     const bool fromEmpty = trace && traceIsWhole
         && std::all_of(traceStart.begin(), traceStart.end(),
                        [](CellState state) { return state == CellUnknown; });
-    if (fromEmpty && traceClues.rowClues == document.clues().rowClues
-        && traceClues.columnClues == document.clues().columnClues) {
+    if (fromEmpty) {
         explainDock->show();
         explainList->setCurrentRow(findStep());
         return;
     }
-    const CellGrid empty(static_cast<size_t>(std::max(0, document.rows()))
-                             * static_cast<size_t>(std::max(0, document.columns())),
-                         CellUnknown);
-    requestTrace(empty, [this, findStep] {
+    requestTrace(emptyGrid(), [this, findStep] {
         fillList();
         explainDock->show();
         explainList->setCurrentRow(findStep());

@@ -38,9 +38,9 @@ public:
     QAction *stepAction() const { return stepAct; }
     QDockWidget *dock() const { return explainDock; }
 
-    // The grid the steps start from: the one on screen (a player's grid in
-    // play mode). Defaults to the solved look's grid.
-    void setStartGrid(std::function<CellGrid()> grid) { startGrid = std::move(grid); }
+    // The grid the steps start from when it is not the one the document
+    // shows (a player's grid in play mode); null for the document's.
+    void setStartGrid(std::function<const CellGrid *()> grid) { startGrid = std::move(grid); }
     // Where a step's new cells go when Next step applies it.
     void setApplyStep(std::function<void(const CellGrid &)> apply) { applyGrid = std::move(apply); }
 
@@ -58,9 +58,11 @@ signals:
 private:
     void explain();
     void hint();
-    // A trace from the grid on screen has no step: every cell is decided, or
-    // logic stops (several solutions, none).
-    void sayWhyNoStep();
+    // The trace's first step; null when it has none (every cell is decided,
+    // or logic stops: several solutions, none), after saying so.
+    const ExplanationStep *firstStepOrSayWhy();
+    // All unknown, rows x columns.
+    CellGrid emptyGrid() const;
     void step();
     void showStep(int index);
     void fillList();
@@ -71,7 +73,6 @@ private:
     CellGrid shownGrid() const;
     QString textOf(const ExplanationStep &step) const;
 
-    QMainWindow &window;
     PuzzleDocument &document;
     zdWidget &view;
     JobRunner *runner;
@@ -80,7 +81,7 @@ private:
     QAction *explainAct;
     QAction *hintAct;
     QAction *stepAct;
-    std::function<CellGrid()> startGrid;
+    std::function<const CellGrid *()> startGrid;
     std::function<void(const CellGrid &)> applyGrid;
     std::function<bool()> beforeHint;
 

@@ -216,11 +216,7 @@ void MainWindow::createPlayMode()
 
     // In play mode the explanation works on the player's grid, and a hint
     // first points at a cell that no solution agrees with.
-    explanation->setStartGrid([this]() -> zd::CellGrid {
-        if (play->isOn())
-            return document->playerGrid();
-        return gridView->drawing().cells;
-    });
+    explanation->setStartGrid([this] { return play->isOn() ? &document->playerGrid() : nullptr; });
     explanation->setApplyStep([this](const zd::CellGrid &grid) {
         if (play->isOn())
             play->applyGrid(grid, tr("Next step"));

@@ -143,7 +143,6 @@ void PlayMode::puzzleChanged()
         return;
     // The document forgot the earlier puzzle's grids; its progress is saved.
     stroke.active = false;
-    document.setLook(DocumentLook::Player);
     loadProgress();
 }
 

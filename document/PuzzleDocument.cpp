@@ -154,12 +154,7 @@ void PuzzleDocument::setPicture(CellGrid cells)
 
 void PuzzleDocument::drawPicture(int rows, int columns, CellGrid cells)
 {
-    std::vector<std::string> rowsOfPicture(size_t(std::max(0, rows)),
-                                           std::string(size_t(std::max(0, columns)), '.'));
-    for (size_t i = 0; i < cells.size() && columns > 0; ++i)
-        if (cells[i] == CellFilled)
-            rowsOfPicture[i / size_t(columns)][i % size_t(columns)] = '#';
-    PuzzleClues drawnClues = PuzzleClues::fromPicture(rowsOfPicture);
+    PuzzleClues drawnClues = PuzzleClues::fromPicture(pictureOfFilledCells(cells, rows, columns));
     drawnClues.rows = rows;
     drawnClues.columns = columns;
     const std::string path = puzzle.filePath();

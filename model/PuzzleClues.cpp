@@ -110,6 +110,16 @@ std::vector<std::string> pictureOfGrid(const CellGrid &grid, int columns)
     return picture;
 }
 
+std::vector<std::string> pictureOfFilledCells(const CellGrid &cells, int rows, int columns)
+{
+    std::vector<std::string> picture(size_t(std::max(0, rows)),
+                                     std::string(size_t(std::max(0, columns)), '.'));
+    for (size_t i = 0; i < cells.size() && columns > 0 && i / size_t(columns) < picture.size(); ++i)
+        if (cells[i] == CellFilled)
+            picture[i / size_t(columns)][i % size_t(columns)] = '#';
+    return picture;
+}
+
 CellGrid gridOfPicture(const std::vector<std::string> &picture)
 {
     CellGrid grid;

@@ -41,6 +41,9 @@ struct PuzzleClues
 std::vector<std::string> pictureOfGrid(const CellGrid &grid, int columns);
 // The reverse: '#' filled, '?' undecided, any other character empty.
 CellGrid gridOfPicture(const std::vector<std::string> &picture);
+// A drawn picture, rows x columns: '#' where `cells` is filled, '.' elsewhere
+// (a drawing leaves its blank cells undecided, or `cells` may be short).
+std::vector<std::string> pictureOfFilledCells(const CellGrid &cells, int rows, int columns);
 
 } // namespace zd
 
