@@ -57,16 +57,8 @@ PageLayout printedLayout(const PuzzleDrawing &drawing, QSize page, int dotsPerIn
         const QSize extent = drawnExtent(drawing, cellSize);
         return extent.width() <= room.width() && extent.height() <= room.height();
     };
-    // The extent grows with the cell size: halve the range.
-    int low = smallestCellWithClues - 1;
-    int high = std::max(smallestCellWithClues, millimetres(10));
-    while (low < high) {
-        const int middle = low + (high - low + 1) / 2;
-        if (fits(middle))
-            low = middle;
-        else
-            high = middle - 1;
-    }
+    const int low = largestFittingCellSize(smallestCellWithClues - 1,
+                                           std::max(smallestCellWithClues, millimetres(10)), fits);
     if (low < smallestCellWithClues)
         return layout;
     layout.fitted = true;

@@ -105,18 +105,8 @@ int ViewZoom::fittingCellSize() const
         const QSize size = gridView.sizeAt(cellSize);
         return size.width() <= room.width() && size.height() <= room.height();
     };
-    // The view grows with the cell size: the largest size that fits is found
-    // by halving the range.
-    int low = smallestCellSize;
-    int high = zdWidget::maxCellSize;
-    while (low < high) {
-        const int middle = low + (high - low + 1) / 2;
-        if (fits(middle))
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    return low;
+    // The smallest size when none fits: the view then scrolls.
+    return largestFittingCellSize(smallestCellSize, zdWidget::maxCellSize, fits);
 }
 
 void ViewZoom::fitToWindow()

@@ -23,6 +23,22 @@ GridGeometry gridGeometryOf(const PuzzleView &puzzle, int cellSize, bool readabl
 // The whole drawing at that geometry: bands, grid and a margin of two cells.
 QSize drawingSizeOf(const GridGeometry &geometry);
 
+// The largest cell size in [low, high] that `fits`, for a `fits` that holds
+// up to some size and not above it (drawings grow with the cell size); `low`
+// itself is taken as fitting, so a caller passes one below its smallest size
+// to learn that none fits.
+template<typename Fits> int largestFittingCellSize(int low, int high, const Fits &fits)
+{
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (fits(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
 // A picture of the puzzle as the view shows it, held by value so that it can
 // be painted on another thread (a PDF or an image of a large puzzle) while
 // the view goes on changing.
