@@ -95,9 +95,9 @@ PictureImportDialog::PictureImportDialog(const QImage &image, QWidget *parent)
     layout->addWidget(checkLabel);
     layout->addWidget(buttons);
     for (QSpinBox *spin : { columnsSpin, rowsSpin })
-        connect(spin, &QSpinBox::valueChanged, this, &PictureImportDialog::update);
-    connect(thresholdSlider, &QSlider::valueChanged, this, &PictureImportDialog::update);
-    update();
+        connect(spin, &QSpinBox::valueChanged, this, &PictureImportDialog::showPreview);
+    connect(thresholdSlider, &QSlider::valueChanged, this, &PictureImportDialog::showPreview);
+    showPreview();
 }
 
 std::vector<std::string> PictureImportDialog::picture() const
@@ -106,7 +106,7 @@ std::vector<std::string> PictureImportDialog::picture() const
                           thresholdSlider->value());
 }
 
-void PictureImportDialog::update()
+void PictureImportDialog::showPreview()
 {
     const std::vector<std::string> cells = picture();
     QImage shown(columnsSpin->value(), rowsSpin->value(), QImage::Format_RGB32);

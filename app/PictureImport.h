@@ -36,7 +36,9 @@ public:
     std::vector<std::string> picture() const;
 
 private:
-    void update();
+    // The picture at the chosen size and threshold, and whether its clues
+    // have one solution (checked on a worker).
+    void showPreview();
 
     QImage source;
     QSpinBox *columnsSpin;
