@@ -3,6 +3,7 @@
 #include "LineClueCheck.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 
 namespace zd {
@@ -162,6 +163,68 @@ int parseCount(std::string_view text)
     if (pos != text.size() || value < 1 || value > maxPuzzleCount)
         return -1;
     return value;
+}
+
+std::string splitKeyword(std::string_view line, std::string_view &rest)
+{
+    size_t end = 0;
+    while (end < line.size() && !isClueBlank(line[end]))
+        ++end;
+    rest = trimmedLine(line.substr(end));
+    std::string keyword(line.substr(0, end));
+    for (char &c : keyword)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return keyword;
+}
+
+ParseError readSizeLine(std::string_view rest, int lineNumber, const char *what, int &value,
+                        int &seenAt)
+{
+    if (seenAt != 0)
+        return lineError(lineNumber,
+                         std::string("second '") + what + "' line; the first is line "
+                             + std::to_string(seenAt));
+    value = parseCount(rest);
+    if (value < 0)
+        return lineError(lineNumber,
+                         std::string(what) + " must be a number between 1 and "
+                             + std::to_string(maxPuzzleCount));
+    seenAt = lineNumber;
+    return {};
+}
+
+ParseError startSection(int lineNumber, const char *name, int &seenAt)
+{
+    if (seenAt != 0)
+        return lineError(lineNumber,
+                         std::string("second '") + name + "' section; the first starts at line "
+                             + std::to_string(seenAt));
+    seenAt = lineNumber;
+    return {};
+}
+
+ParseError checkSectionCount(size_t found, int expected, int sectionLine, const char *section,
+                             const char *size)
+{
+    if (found == static_cast<size_t>(expected))
+        return {};
+    return lineError(sectionLine,
+                     std::string("the '") + section + "' section has " + std::to_string(found)
+                         + " clue lines but " + size + " is " + std::to_string(expected));
+}
+
+ParseError goalCells(std::string_view text, int width, int height, int goalLine,
+                     std::string_view &cells)
+{
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.substr(1, text.size() - 2);
+    const int64_t count = int64_t(width) * height;
+    if (static_cast<int64_t>(text.size()) != count)
+        return lineError(goalLine,
+                         "goal has " + std::to_string(text.size()) + " cells but the puzzle has "
+                             + std::to_string(count));
+    cells = text;
+    return {};
 }
 
 bool cellsMatchClues(std::string_view cells, const PuzzleClues &clues)

@@ -67,6 +67,26 @@ ParseError parseClueNumbers(std::string_view line, int lineNumber, const std::st
 // Returns -1 when the text is not such a number.
 int parseCount(std::string_view text);
 
+// Pieces of the .non format, in black and white and with colours.
+
+// The first word of a keyword line, lower case; `rest` gets what follows, trimmed.
+std::string splitKeyword(std::string_view line, std::string_view &rest);
+// A "width N" or "height N" line: the count into `value`, its line into
+// `seenAt`; a second such line or a count out of range is refused.
+ParseError readSizeLine(std::string_view rest, int lineNumber, const char *what, int &value,
+                        int &seenAt);
+// The "rows" or "columns" keyword: its line into `seenAt`, refused when the
+// section started before.
+ParseError startSection(int lineNumber, const char *name, int &seenAt);
+// A section of `found` clue lines where the size says `expected`: refused
+// at the section's line unless they agree.
+ParseError checkSectionCount(size_t found, int expected, int sectionLine, const char *section,
+                             const char *size);
+// The cells of a goal line's text, without its quotes, into `cells`:
+// refused unless one character a cell of `width` x `height`.
+ParseError goalCells(std::string_view text, int width, int height, int goalLine,
+                     std::string_view &cells);
+
 // True when `cells`, a picture's rows joined ('1' filled, anything else
 // empty), has the puzzle's size and every row and column shows exactly its
 // clues; no picture or clue list is built, so a goal as large as the file

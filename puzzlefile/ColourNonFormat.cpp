@@ -30,24 +30,6 @@ bool isFittingName(std::string_view name)
     return true;
 }
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-// The first word of a line, lower case, and the trimmed rest.
-std::string firstWord(std::string_view line, std::string_view &rest)
-{
-    size_t end = 0;
-    while (end < line.size() && !isClueBlank(line[end]))
-        ++end;
-    rest = trimmedLine(line.substr(end));
-    return lowerCase(line.substr(0, end));
-}
-
 std::vector<std::string_view> words(std::string_view text)
 {
     std::vector<std::string_view> found;
@@ -76,7 +58,7 @@ struct Reading
     int rowsLine = 0;
     int columnsLine = 0;
     int goalLine = 0;
-    std::string goalText;
+    std::string_view goalText; // a view into the content being parsed
     Section section = Section::None;
     bool backgroundDeclared = false;
     std::vector<int> rowLines;
@@ -121,36 +103,21 @@ ParseError readColour(Reading &reading, std::string_view rest, int lineNumber, b
     return {};
 }
 
-ParseError readSize(std::string_view rest, int lineNumber, const char *what, int &value,
-                    int &seenAt)
-{
-    if (seenAt != 0)
-        return lineError(lineNumber, std::string("second '") + what + "' line");
-    value = parseCount(rest);
-    if (value < 0)
-        return lineError(lineNumber,
-                         std::string(what) + " must be a number between 1 and "
-                             + std::to_string(maxPuzzleCount));
-    seenAt = lineNumber;
-    return {};
-}
-
 ParseError readKeyword(Reading &reading, std::string_view line, int lineNumber)
 {
     std::string_view rest;
-    const std::string keyword = firstWord(line, rest);
+    const std::string keyword = splitKeyword(line, rest);
     reading.section = Section::None;
     if (keyword == "width")
-        return readSize(rest, lineNumber, "width", reading.width, reading.widthLine);
+        return readSizeLine(rest, lineNumber, "width", reading.width, reading.widthLine);
     if (keyword == "height")
-        return readSize(rest, lineNumber, "height", reading.height, reading.heightLine);
+        return readSizeLine(rest, lineNumber, "height", reading.height, reading.heightLine);
     if (keyword == "color" || keyword == "background")
         return readColour(reading, rest, lineNumber, keyword == "background");
     if (keyword == "rows" || keyword == "columns") {
         int &seenAt = keyword == "rows" ? reading.rowsLine : reading.columnsLine;
-        if (seenAt != 0)
-            return lineError(lineNumber, "second '" + keyword + "' section");
-        seenAt = lineNumber;
+        if (ParseError error = startSection(lineNumber, keyword.c_str(), seenAt); error.failed())
+            return error;
         reading.section = keyword == "rows" ? Section::Rows : Section::Columns;
         return {};
     }
@@ -158,7 +125,7 @@ ParseError readKeyword(Reading &reading, std::string_view line, int lineNumber)
         if (reading.goalLine != 0)
             return lineError(lineNumber, "second 'goal' line");
         reading.goalLine = lineNumber;
-        reading.goalText = std::string(rest);
+        reading.goalText = rest;
     }
     return {};
 }
@@ -250,27 +217,14 @@ ParseError readClueLine(Reading &reading, std::string_view line, int lineNumber)
     return {};
 }
 
-ParseError checkCount(size_t found, int expected, int sectionLine, const char *section,
-                      const char *size)
-{
-    if (found == static_cast<size_t>(expected))
-        return {};
-    return lineError(sectionLine,
-                     std::string("the '") + section + "' section has " + std::to_string(found)
-                         + " clue lines but " + size + " is " + std::to_string(expected));
-}
-
 ParseError readGoal(Reading &reading)
 {
-    std::string_view text = reading.goalText;
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-        text = text.substr(1, text.size() - 2);
+    std::string_view text;
+    if (ParseError error
+        = goalCells(reading.goalText, reading.width, reading.height, reading.goalLine, text);
+        error.failed())
+        return error;
     ColourPuzzle &puzzle = reading.result.puzzle;
-    const int64_t cells = int64_t(reading.width) * reading.height;
-    if (static_cast<int64_t>(text.size()) != cells)
-        return lineError(reading.goalLine,
-                         "goal has " + std::to_string(text.size()) + " cells but the puzzle has "
-                             + std::to_string(cells));
     std::vector<std::string> goal;
     for (int r = 0; r < reading.height; ++r) {
         std::string row(text.substr(static_cast<size_t>(r) * reading.width, reading.width));
@@ -292,12 +246,12 @@ ParseError finish(Reading &reading, int lastLine)
         if (seenAt == 0)
             return lineError(lastLine, std::string("the file has no '") + what + "' line");
     ColourPuzzle &puzzle = reading.result.puzzle;
-    if (ParseError error
-        = checkCount(puzzle.rowClues.size(), reading.height, reading.rowsLine, "rows", "height");
+    if (ParseError error = checkSectionCount(puzzle.rowClues.size(), reading.height,
+                                             reading.rowsLine, "rows", "height");
         error.failed())
         return error;
-    if (ParseError error = checkCount(puzzle.columnClues.size(), reading.width, reading.columnsLine,
-                                      "columns", "width");
+    if (ParseError error = checkSectionCount(puzzle.columnClues.size(), reading.width,
+                                             reading.columnsLine, "columns", "width");
         error.failed())
         return error;
     puzzle.rows = reading.height;
@@ -320,7 +274,7 @@ bool isColourNonContent(std::string_view content)
     std::string_view raw;
     while (lines.next(raw)) {
         std::string_view rest;
-        if (firstWord(trimmedLine(raw), rest) == "color")
+        if (splitKeyword(trimmedLine(raw), rest) == "color")
             return true;
     }
     return false;

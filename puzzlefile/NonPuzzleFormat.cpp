@@ -3,7 +3,6 @@
 #include "ClueLines.h"
 
 #include <cctype>
-#include <cstdint>
 
 namespace zd {
 
@@ -28,63 +27,25 @@ struct NonReading
     std::vector<int> columnLines;
 };
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-// Splits a keyword line into its keyword and the trimmed rest.
-void splitKeyword(std::string_view line, std::string &keyword, std::string_view &rest)
-{
-    size_t end = 0;
-    while (end < line.size() && !isClueBlank(line[end]))
-        ++end;
-    keyword = lowerCase(line.substr(0, end));
-    rest = trimmedLine(line.substr(end));
-}
-
-ParseError readSize(std::string_view rest, int lineNumber, const char *what, int &value,
-                    int &seenAt)
-{
-    if (seenAt != 0)
-        return lineError(lineNumber,
-                         std::string("second '") + what + "' line; the first is line "
-                             + std::to_string(seenAt));
-    value = parseCount(rest);
-    if (value < 0)
-        return lineError(lineNumber,
-                         std::string(what) + " must be a number between 1 and "
-                             + std::to_string(maxPuzzleCount));
-    seenAt = lineNumber;
-    return {};
-}
-
 ParseError startBlock(NonReading &reading, Block block, int lineNumber)
 {
     int &seenAt = block == Block::Rows ? reading.rowsLine : reading.columnsLine;
     const char *name = block == Block::Rows ? "rows" : "columns";
-    if (seenAt != 0)
-        return lineError(lineNumber,
-                         std::string("second '") + name + "' section; the first starts at line "
-                             + std::to_string(seenAt));
-    seenAt = lineNumber;
+    if (ParseError error = startSection(lineNumber, name, seenAt); error.failed())
+        return error;
     reading.block = block;
     return {};
 }
 
 ParseError readKeywordLine(NonReading &reading, std::string_view line, int lineNumber)
 {
-    std::string keyword;
     std::string_view rest;
-    splitKeyword(line, keyword, rest);
+    const std::string keyword = splitKeyword(line, rest);
     reading.block = Block::None;
     if (keyword == "width")
-        return readSize(rest, lineNumber, "width", reading.width, reading.widthLine);
+        return readSizeLine(rest, lineNumber, "width", reading.width, reading.widthLine);
     if (keyword == "height")
-        return readSize(rest, lineNumber, "height", reading.height, reading.heightLine);
+        return readSizeLine(rest, lineNumber, "height", reading.height, reading.heightLine);
     if (keyword == "rows")
         return startBlock(reading, Block::Rows, lineNumber);
     if (keyword == "columns")
@@ -137,27 +98,14 @@ ParseError checkPresent(int seenAt, int lastLine, const char *what)
     return {};
 }
 
-ParseError checkCount(size_t found, int expected, int sectionLine, const char *section,
-                      const char *size)
-{
-    if (found == static_cast<size_t>(expected))
-        return {};
-    return lineError(sectionLine,
-                     std::string("the '") + section + "' section has " + std::to_string(found)
-                         + " clue lines but " + size + " is " + std::to_string(expected));
-}
-
 // The goal's text: optionally quoted 0s and 1s, one per cell, rows joined.
 ParseError readGoal(const NonReading &reading, std::vector<std::string> &goal)
 {
-    std::string_view text = reading.goalText;
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-        text = text.substr(1, text.size() - 2);
-    const int64_t cells = int64_t(reading.width) * reading.height;
-    if (static_cast<int64_t>(text.size()) != cells)
-        return lineError(reading.goalLine,
-                         "goal has " + std::to_string(text.size()) + " cells but the puzzle has "
-                             + std::to_string(cells));
+    std::string_view text;
+    if (ParseError error
+        = goalCells(reading.goalText, reading.width, reading.height, reading.goalLine, text);
+        error.failed())
+        return error;
     for (char c : text)
         if (c != '0' && c != '1')
             return lineError(reading.goalLine, "goal may hold only the digits 0 and 1");
@@ -182,12 +130,12 @@ ParseError finish(NonReading &reading, int lastLine, NonPuzzle &result)
                               checkPresent(reading.columnsLine, lastLine, "columns") })
         if (error.failed())
             return error;
-    if (ParseError error = checkCount(reading.clues.rowClues.size(), reading.height,
-                                      reading.rowsLine, "rows", "height");
+    if (ParseError error = checkSectionCount(reading.clues.rowClues.size(), reading.height,
+                                             reading.rowsLine, "rows", "height");
         error.failed())
         return error;
-    if (ParseError error = checkCount(reading.clues.columnClues.size(), reading.width,
-                                      reading.columnsLine, "columns", "width");
+    if (ParseError error = checkSectionCount(reading.clues.columnClues.size(), reading.width,
+                                             reading.columnsLine, "columns", "width");
         error.failed())
         return error;
     if (ParseError error

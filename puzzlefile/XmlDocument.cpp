@@ -302,6 +302,14 @@ private:
             advanceTo(pos + 1);
             if (element.attribute(key))
                 return lineError(line, "second attribute " + key + " in <" + element.name + ">");
+            if (element.attributes.size() >= static_cast<size_t>(maxXmlAttributes))
+                return lineError(line,
+                                 "more than " + std::to_string(maxXmlAttributes)
+                                     + " attributes in <" + element.name + ">");
+            if (++elements > maxXmlElements)
+                return lineError(line,
+                                 "more than " + std::to_string(maxXmlElements)
+                                     + " elements and attributes");
             element.attributes.emplace_back(key, std::move(value));
         }
     }

@@ -29,10 +29,13 @@ struct XmlElement
 
 // Elements nest at most this deep: deeper files are refused, not recursed into.
 inline constexpr int maxXmlDepth = 64;
-// A document holds at most this many elements (a few hundred bytes each in
-// memory): enough for a 1000 x 1000 puzzle, and a file of nothing but tiny
-// elements cannot claim gigabytes.
+// A document holds at most this many elements and attributes together (a
+// few hundred bytes each in memory): enough for a 1000 x 1000 puzzle, and a
+// file of nothing but tiny elements or attributes cannot claim gigabytes.
 inline constexpr int maxXmlElements = 1 << 20;
+// An element has at most this many attributes, so that looking for a second
+// attribute of the same name stays cheap.
+inline constexpr int maxXmlAttributes = 64;
 
 // Parses a whole document into its root element.
 ParseError parseXmlDocument(std::string_view content, XmlElement &root);

@@ -68,22 +68,27 @@ ParseError readPalette(const XmlElement &element, ColourPuzzle &puzzle, std::str
     puzzle.palette = { *backgroundColour };
     fileSymbols = std::string(1, backgroundColour->symbol ? backgroundColour->symbol : '.');
     puzzle.palette[0].symbol = '.';
-    const auto add = [&](const PaletteColour &colour) {
-        fileSymbols += colour.symbol ? colour.symbol : '\0';
+    const auto add = [&](const PaletteColour &colour, int line) -> ParseError {
+        if (puzzle.palette.size() >= static_cast<size_t>(maxColours))
+            return lineError(line, "more than " + std::to_string(maxColours) + " colours");
+        fileSymbols += colour.symbol;
         PaletteColour placed = colour;
         placed.symbol = freeSymbol(puzzle, colour.symbol, colour.name);
         puzzle.palette.push_back(placed);
+        return {};
     };
-    for (const PaletteColour &colour : declared)
-        if (colour.name != background) {
-            if (puzzle.palette.size() >= static_cast<size_t>(maxColours))
-                return lineError(declaredLines[&colour - declared.data()],
-                                 "more than " + std::to_string(maxColours) + " colours");
-            add(colour);
-        }
+    for (size_t k = 0; k < declared.size(); ++k)
+        if (declared[k].name != background)
+            if (ParseError error = add(declared[k], declaredLines[k]); error.failed())
+                return error;
     if (colourNamed(puzzle, defaultName) == colourUnknown && implicitColour(defaultName)
-        && defaultName != background)
-        add(*implicitColour(defaultName));
+        && defaultName != background) {
+        // A char a declared colour has stays that colour's.
+        PaletteColour colour = *implicitColour(defaultName);
+        if (fileSymbols.find(colour.symbol) != std::string::npos)
+            colour.symbol = '\0';
+        return add(colour, element.line);
+    }
     return {};
 }
 
@@ -152,9 +157,10 @@ ParseError readClues(const XmlElement &element, ColourPuzzle &puzzle,
 
 // The rows of an image, one per line, each optionally between '|'s, in
 // the palette's symbols: `fileSymbols[k]` is the character the file gave
-// colour k, which the palette may have changed to keep symbols apart.
+// colour k, which the palette may have changed to keep symbols apart. A
+// character the file gave two colours is a problem, said in `problem`.
 std::vector<std::string> imageRows(std::string_view image, const ColourPuzzle &puzzle,
-                                   const std::string &fileSymbols)
+                                   const std::string &fileSymbols, std::string &problem)
 {
     std::vector<std::string> rows;
     size_t start = 0;
@@ -169,7 +175,13 @@ std::vector<std::string> imageRows(std::string_view image, const ColourPuzzle &p
         if (row.empty())
             continue;
         for (char &c : row) {
-            const size_t k = fileSymbols.find(c);
+            // A colour without a char has '\0' there, which no cell matches.
+            const size_t k = c == '\0' ? std::string::npos : fileSymbols.find(c);
+            if (k != std::string::npos && problem.empty()
+                && fileSymbols.find(c, k + 1) != std::string::npos)
+                problem = std::string("the goal's character ") + c + " stands for both "
+                    + puzzle.palette[k].name + " and "
+                    + puzzle.palette[fileSymbols.find(c, k + 1)].name;
             c = k == std::string::npos ? '?' : k == 0 ? '.' : puzzle.palette[k].symbol;
         }
         rows.push_back(std::move(row));
@@ -185,8 +197,12 @@ ParseError readGoal(const XmlElement &element, const std::string &fileSymbols, X
         const std::vector<const XmlElement *> images = solution->childrenNamed("image");
         if (images.empty())
             continue;
-        std::vector<std::string> goal = imageRows(images.front()->text, result.puzzle, fileSymbols);
-        if (std::string problem = colourGoalProblem(result.puzzle, goal); !problem.empty())
+        std::string problem;
+        std::vector<std::string> goal
+            = imageRows(images.front()->text, result.puzzle, fileSymbols, problem);
+        if (problem.empty())
+            problem = colourGoalProblem(result.puzzle, goal);
+        if (!problem.empty())
             return lineError(images.front()->line, problem);
         result.goal = std::move(goal);
         return {};

@@ -90,6 +90,15 @@ TEST(ColourFormats, BadInputsNameTheLineAndTheProblem)
     std::string many;
     for (int k = 0; k < (1 << 20); ++k)
         many += "<b/>";
+    std::string xmlManyColours = xmlHead;
+    for (int k = 0; k < 30; ++k)
+        xmlManyColours += "<color name=\"c" + std::to_string(k) + "\">000</color>\n";
+    std::string attributes;
+    for (int k = 0; k < 65; ++k)
+        attributes += " a" + std::to_string(k) + "=''";
+    std::string manyAttributes;
+    for (int k = 0; k < (1 << 19); ++k)
+        manyAttributes += "<b c=''/>";
     std::string deep;
     for (int k = 0; k < 100000; ++k)
         deep += "<a>";
@@ -117,6 +126,20 @@ TEST(ColourFormats, BadInputsNameTheLineAndTheProblem)
         { PuzzleFormat::Xml, std::string(5000, '<') + "a>", "f:1: '<' that starts no element" },
         { PuzzleFormat::Xml, deep, "f:1: elements nest deeper than 64" },
         { PuzzleFormat::Xml, "<a>" + many + "</a>", "f:1: more than 1048576 elements" },
+        { PuzzleFormat::Xml, "<puzzleset" + attributes + "/>",
+          "f:1: more than 64 attributes in <puzzleset>" },
+        { PuzzleFormat::Xml, "<a>" + manyAttributes + "</a>",
+          "f:1: more than 1048576 elements and attributes" },
+        { PuzzleFormat::Xml, xmlManyColours + xmlTail, "f:1: more than 32 colours" },
+        { PuzzleFormat::Xml,
+          "<puzzleset><puzzle>\n<color name=\"red\" char=\"x\">f00</color>\n"
+          "<color name=\"blue\" char=\"x\">00f</color>\n<clues type=\"rows\"><line>"
+          "<count color=\"red\">1</count><count color=\"blue\">1</count></line></clues>\n"
+          "<clues type=\"columns\"><line><count color=\"red\">1</count></line><line>"
+          "<count color=\"blue\">1</count></line></clues>\n<solution><image>\n|xx|\n"
+          "</image></solution>\n"
+              + xmlTail,
+          "f:6: the goal's character x stands for both red and blue" },
         { PuzzleFormat::Xml,
           xmlHead
               + "<clues type=\"rows\"><line>\n<count color=\"blue\">1</count></line>"
